@@ -28,12 +28,12 @@ endif()
 
 # Command-line tools needed at build time (lookup-database builder, skin
 # packer). A native build uses its own targets; a cross build builds them
-# once for the host in build/host, shared by win64 and win32.
+# them once more for the host, in the build folder's host/ subfolder.
 function(haomiso_host_tool var name)
   if(CMAKE_CROSSCOMPILING)
     include(ExternalProject)
     if(NOT TARGET haomiso_host_tools)
-      set(host_dir ${CMAKE_SOURCE_DIR}/build/host)
+      set(host_dir ${CMAKE_BINARY_DIR}/host)
       ExternalProject_Add(haomiso_host_tools
         SOURCE_DIR ${CMAKE_SOURCE_DIR}
         BINARY_DIR ${host_dir}
