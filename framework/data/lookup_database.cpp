@@ -36,8 +36,6 @@ std::int64_t QueryInt(TSqliteDatabase& db, std::string_view sql) {
 
 constexpr std::string_view kWrongPassword = "Wrong password for the lookup database";
 
-bool IsWrongPassword(const EDatabaseError& e) { return e.Message() == kWrongPassword; }
-
 bool IsNotADatabase(const TSqliteDatabase& db) {
   const int code = db.ErrorCode() & 0xFF;
   return code == SQLITE_NOTADB;
@@ -83,7 +81,9 @@ void CreateLookupSchema(TSqliteDatabase& db, std::string_view password) {
   }
 }
 
-void VerifyLookupDatabase(TSqliteDatabase& db, std::string_view path, std::string_view password) {
+namespace {
+
+TPasswordVerifier ReadMarkerAndVerifier(TSqliteDatabase& db, std::string_view path) {
   const std::string notLookup = "'" + std::string(path) + "' is not a lookup database";
   std::int64_t appId = 0;
   try {
@@ -104,11 +104,17 @@ void VerifyLookupDatabase(TSqliteDatabase& db, std::string_view path, std::strin
     if ((db.ErrorCode() & 0xFF) == SQLITE_ERROR) throw EDatabaseError(notLookup);  // no info table
     throw;
   }
-  if (stored.saltHex.empty() || stored.hashHex.empty()) throw EDatabaseError(notLookup);
-  if (!stored.Matches(password)) throw EDatabaseError(std::string(kWrongPassword));
+  if (!stored.WellFormed()) throw EDatabaseError(notLookup);
+  return stored;
 }
 
-TLookupCheckReport CheckLookupDatabase(TSqliteDatabase& db, std::string_view password) {
+}  // namespace
+
+void VerifyLookupDatabase(TSqliteDatabase& db, std::string_view path, std::string_view password) {
+  if (!ReadMarkerAndVerifier(db, path).Matches(password)) throw EDatabaseError(std::string(kWrongPassword));
+}
+
+TLookupCheckReport CheckLookupDatabase(TSqliteDatabase& db, std::optional<std::string_view> password) {
   TLookupCheckReport report;
   const auto fail = [&](std::string line) {
     report.ok = false;
@@ -116,12 +122,20 @@ TLookupCheckReport CheckLookupDatabase(TSqliteDatabase& db, std::string_view pas
   };
   const auto pass = [&](std::string line) { report.lines.push_back("ok   " + std::move(line)); };
 
+  TPasswordVerifier verifier;
   try {
-    VerifyLookupDatabase(db, "file", password);
-    pass("lookup database marker, version " + std::to_string(kLookupSchemaVersion) + ", password");
+    verifier = ReadMarkerAndVerifier(db, "the file");
+    pass("lookup database, version " + std::to_string(kLookupSchemaVersion) + ", password verifier present");
   } catch (const EDatabaseError& e) {
     fail(e.Message());
-    if (!IsWrongPassword(e)) return report;
+    return report;
+  }
+  if (password) {
+    if (verifier.Matches(*password)) {
+      pass("password matches");
+    } else {
+      fail("password does not match");
+    }
   }
   for (const TLookupTableShape& table : LookupTables()) {
     const std::vector<std::string> have = ColumnsOf(db, table.name);

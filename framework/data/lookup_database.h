@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,8 +39,9 @@ struct TLookupCheckReport {
   std::vector<std::string> lines;  // one finding or count per line
 };
 
-// Everything `lookupdb check` reports: marker, schema version, password,
-// each table with its columns and row count, and the engine's integrity check.
-TLookupCheckReport CheckLookupDatabase(TSqliteDatabase& db, std::string_view password);
+// Everything `lookupdb check` reports: marker, schema version, the password
+// verifier (and that it matches `password` when one is given), each table
+// with its columns and row count, and the engine's integrity check.
+TLookupCheckReport CheckLookupDatabase(TSqliteDatabase& db, std::optional<std::string_view> password);
 
 }  // namespace hm

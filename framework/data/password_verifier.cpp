@@ -51,13 +51,22 @@ TPasswordVerifier TPasswordVerifier::Make(std::string_view password, std::string
   return v;
 }
 
-bool TPasswordVerifier::Matches(std::string_view password) const {
+bool TPasswordVerifier::WellFormed() const {
   const auto salt = FromHex(saltHex);
-  if (!salt || salt->size() != kSaltBytes || hashHex.size() != 64) return false;
-  const std::string actual = HashHex(*salt, password);
+  const auto hash = FromHex(hashHex);
+  return salt && salt->size() == kSaltBytes && hash && hash->size() == 32;
+}
+
+bool TPasswordVerifier::Matches(std::string_view password) const {
+  if (!WellFormed()) return false;
+  const std::string expected = *FromHex(hashHex);
+  Sha256 h;
+  h.Update(*FromHex(saltHex));
+  h.Update(password);
+  const Sha256Digest actual = h.Finish();
   // Compare every byte; no early exit to learn a prefix from.
   unsigned diff = 0;
-  for (std::size_t i = 0; i < actual.size(); ++i) diff |= static_cast<unsigned char>(actual[i] ^ hashHex[i]);
+  for (std::size_t i = 0; i < actual.size(); ++i) diff |= actual[i] ^ static_cast<unsigned char>(expected[i]);
   return diff == 0;
 }
 

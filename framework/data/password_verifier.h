@@ -14,7 +14,9 @@ struct TPasswordVerifier {
 
   static TPasswordVerifier Make(std::string_view password);
   static TPasswordVerifier Make(std::string_view password, std::string saltHex);
-  // False as well for a verifier that is malformed (not hex, wrong length).
+  // Salt and hash are hex of the right lengths.
+  bool WellFormed() const;
+  // False as well for a verifier that is not well formed.
   bool Matches(std::string_view password) const;
 };
 
