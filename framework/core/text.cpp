@@ -162,4 +162,145 @@ std::string GbkToUtf8(std::string_view gbk) { return Iconv("UTF-8", "CP936", gbk
 
 #endif
 
+std::string TrimLeft(std::string_view s) {
+  size_t b = 0;
+  while (b < s.size() && static_cast<unsigned char>(s[b]) <= 32) ++b;
+  return std::string(s.substr(b));
+}
+
+std::string TrimRight(std::string_view s) {
+  size_t e = s.size();
+  while (e > 0 && static_cast<unsigned char>(s[e - 1]) <= 32) --e;
+  return std::string(s.substr(0, e));
+}
+
+std::string Trim(std::string_view s) { return TrimLeft(TrimRight(s)); }
+
+size_t GbkLength(std::string_view utf8) { return Utf8ToGbk(utf8).size(); }
+
+size_t GbkLastDelimiter(std::string_view gbk, std::string_view delimiters) {
+  // Walk forward so that a trail byte is never mistaken for a delimiter
+  // ("乗" is 0x81 0x5C: its second byte is the code of a backslash).
+  size_t found = std::string_view::npos;
+  for (size_t i = 0; i < gbk.size(); ++i) {
+    const unsigned char b = static_cast<unsigned char>(gbk[i]);
+    if (IsGbkLeadByte(b) && i + 1 < gbk.size()) {
+      ++i;
+      continue;
+    }
+    if (delimiters.find(gbk[i]) != std::string_view::npos) found = i;
+  }
+  return found;
+}
+
+std::string ExtractFilePath(std::string_view utf8) {
+  const std::string gbk = Utf8ToGbk(utf8);
+  const size_t i = GbkLastDelimiter(gbk, "\\/:");
+  if (i == std::string::npos) return {};
+  return GbkToUtf8(std::string_view(gbk).substr(0, i + 1));
+}
+
+std::string ExtractFileName(std::string_view utf8) {
+  const std::string gbk = Utf8ToGbk(utf8);
+  const size_t i = GbkLastDelimiter(gbk, "\\/:");
+  return GbkToUtf8(i == std::string::npos ? std::string_view(gbk) : std::string_view(gbk).substr(i + 1));
+}
+
+std::string UpperCase(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  }
+  return out;
+}
+
+std::string LowerCase(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  }
+  return out;
+}
+
+int CompareText(std::string_view a, std::string_view b) {
+  const size_t n = a.size() < b.size() ? a.size() : b.size();
+  for (size_t i = 0; i < n; ++i) {
+    unsigned char x = static_cast<unsigned char>(a[i]);
+    unsigned char y = static_cast<unsigned char>(b[i]);
+    if (x >= 'a' && x <= 'z') x -= 32;
+    if (y >= 'a' && y <= 'z') y -= 32;
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+}
+
+bool SameText(std::string_view a, std::string_view b) { return a.size() == b.size() && CompareText(a, b) == 0; }
+
+namespace {
+
+// Simple one-to-one case mapping of the scripts a Chinese system's locale
+// folds: Latin-1, Latin Extended-A, Greek, Cyrillic and full-width Latin.
+char32_t ToUpper(char32_t c) {
+  if (c >= 'a' && c <= 'z') return c - 32;
+  if (c < 0x80) return c;
+  if ((c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 0x20;
+  if (c == 0xFF) return 0x178;
+  if (c >= 0x100 && c <= 0x17F) {
+    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return (c % 2 == 0) ? c - 1 : c;
+    if (c == 0x131 || c == 0x138 || c == 0x149 || c == 0x17F) return c;
+    return (c % 2 == 1) ? c - 1 : c;
+  }
+  if (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2) return c - 0x20;
+  if (c == 0x3C2) return 0x3A3;
+  if (c >= 0x430 && c <= 0x44F) return c - 0x20;
+  if (c >= 0x450 && c <= 0x45F) return c - 0x50;
+  if (c >= 0xFF41 && c <= 0xFF5A) return c - 0x20;
+  return c;
+}
+
+char32_t ToLower(char32_t c) {
+  if (c >= 'A' && c <= 'Z') return c + 32;
+  if (c < 0x80) return c;
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;
+  if (c == 0x178) return 0xFF;
+  if (c >= 0x100 && c <= 0x17F) {
+    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return (c % 2 == 1) ? c + 1 : c;
+    if (c == 0x130 || c == 0x138 || c == 0x149 || c == 0x17F) return c;
+    return (c % 2 == 0) ? c + 1 : c;
+  }
+  if (c >= 0x391 && c <= 0x3A9 && c != 0x3A2) return c + 0x20;
+  if (c >= 0x410 && c <= 0x42F) return c + 0x20;
+  if (c >= 0x400 && c <= 0x40F) return c + 0x50;
+  if (c >= 0xFF21 && c <= 0xFF3A) return c + 0x20;
+  return c;
+}
+
+template <class F>
+std::string MapCase(std::string_view utf8, F f) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (size_t i = 0; i < utf8.size();) AppendUtf8(out, f(DecodeUtf8(utf8, i)));
+  return out;
+}
+
+}  // namespace
+
+std::string AnsiUpperCase(std::string_view utf8) { return MapCase(utf8, ToUpper); }
+
+std::string AnsiLowerCase(std::string_view utf8) { return MapCase(utf8, ToLower); }
+
+int AnsiCompareText(std::string_view a, std::string_view b) {
+  size_t i = 0, j = 0;
+  while (i < a.size() && j < b.size()) {
+    const char32_t x = ToUpper(DecodeUtf8(a, i));
+    const char32_t y = ToUpper(DecodeUtf8(b, j));
+    if (x != y) return x < y ? -1 : 1;
+  }
+  if (i < a.size()) return 1;
+  if (j < b.size()) return -1;
+  return 0;
+}
+
+bool AnsiSameText(std::string_view a, std::string_view b) { return AnsiCompareText(a, b) == 0; }
+
 }  // namespace hm
