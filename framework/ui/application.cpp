@@ -1,0 +1,182 @@
+#include "framework/ui/application.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "framework/core/text.h"
+#include "framework/core/typinfo.h"
+#include "framework/ui/exceptions.h"
+#include "framework/ui/form.h"
+#include "framework/ui/message_box.h"
+#include "framework/ui/messages.h"
+
+namespace hm {
+
+HM_PUBLISH(TApplication) {}
+
+TApplication::TApplication(TComponent* owner) : TComponent(owner) {}
+
+TApplication::~TApplication() = default;
+
+void TApplication::Initialize() {
+  INITCOMMONCONTROLSEX controls{};
+  controls.dwSize = sizeof(controls);
+  controls.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES;
+  InitCommonControlsEx(&controls);
+}
+
+HWND TApplication::MainFormHandle() const {
+  return main_form_ && main_form_->HandleAllocated() ? main_form_->Handle() : nullptr;
+}
+
+void TApplication::AdoptForm(TCustomForm& form) {
+  // Read the description first: if it fails, no main form is left behind
+  // pointing at a half-made form (the owner frees it as usual).
+  try {
+    form.CreateFromDescription();
+  } catch (...) {
+    FreeComponent(form);
+    throw;
+  }
+  if (!main_form_) {
+    main_form_ = &form;
+    FreeNotification(&form);
+  }
+}
+
+void TApplication::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation != opRemove) return;
+  if (component == main_form_) main_form_ = nullptr;
+  std::erase(releasing_, component);
+}
+
+void TApplication::ReleaseForm(TCustomForm& form) {
+  if (!form.Owner() || std::find(releasing_.begin(), releasing_.end(), &form) != releasing_.end()) return;
+  releasing_.push_back(&form);
+  FreeNotification(&form);
+  PostThreadMessageW(GetCurrentThreadId(), CM_RELEASE, 0, 0);
+}
+
+void TApplication::FreeReleasedForms() {
+  while (!releasing_.empty()) {
+    TCustomForm* form = releasing_.back();
+    releasing_.pop_back();
+    RemoveFreeNotification(form);
+    form->Owner()->FreeComponent(*form);
+  }
+}
+
+void TApplication::Run() {
+  terminated_ = false;
+  if (main_form_ && !terminate_requested_) main_form_->Show();
+  while (!terminated_) {
+    try {
+      HandleMessage();
+    } catch (...) {
+      HandleException();
+    }
+  }
+  terminate_requested_ = false;
+}
+
+void TApplication::Terminate() {
+  terminate_requested_ = true;
+  PostQuitMessage(0);
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (ProcessMessage(msg)) {
+  }
+}
+
+void TApplication::HandleMessage() {
+  MSG msg;
+  if (!ProcessMessage(msg) && !terminated_) WaitMessage();
+}
+
+bool TApplication::ProcessMessage(MSG& msg) {
+  if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (msg.message == WM_QUIT) {
+    terminated_ = true;
+    return true;
+  }
+  if (!msg.hwnd && msg.message == CM_RELEASE) {
+    FreeReleasedForms();
+    return true;
+  }
+  if (!IsKeyMsg(msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return true;
+}
+
+// Keys go to the focused framework control first (as CN_KEYDOWN, CN_CHAR...)
+// so tab, arrows, Enter and Alt accelerators can move the focus or click
+// before the window sees them.
+bool TApplication::IsKeyMsg(MSG& msg) {
+  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
+  TWinControl* control = FindControlOrAncestor(msg.hwnd);
+  if (!control) return false;
+  TMessage message{CN_BASE + msg.message, msg.wParam, msg.lParam, 0};
+  try {
+    control->Perform(message);
+  } catch (...) {
+    HandleException();
+    return true;
+  }
+  return message.Result != 0;
+}
+
+void TApplication::HandleException() {
+  try {
+    throw;
+  } catch (const EAbort&) {
+    // Silent: the operation was cancelled on purpose.
+  } catch (const Exception& e) {
+    ShowException(e.Message());
+  } catch (const std::exception& e) {
+    ShowException(e.what());
+  } catch (...) {
+    ShowException("Unknown error");
+  }
+}
+
+void TApplication::ShowException(std::string_view message) {
+  ShowMessageBox(ErrorReportText(message), title_, MB_ICONERROR | MB_OK);
+}
+
+std::string ErrorReportText(std::string_view message) {
+  std::string text(message);
+  if (text.empty()) return text;
+  const std::string gbk = Utf8ToGbk(text);
+  // Walk characters from the start: a lead byte (0x81..0xFE) and its trail
+  // byte form one character, so a trail byte is never taken for the last one.
+  std::size_t last = 0;
+  for (std::size_t i = 0; i < gbk.size();) {
+    last = i;
+    const auto byte = static_cast<unsigned char>(gbk[i]);
+    i += (byte >= 0x81 && byte <= 0xFE && i + 1 < gbk.size()) ? 2 : 1;
+  }
+  if (static_cast<unsigned char>(gbk[last]) > static_cast<unsigned char>('.')) text += '.';
+  return text;
+}
+
+void HandleWindowProcException() noexcept {
+  try {
+    Application().HandleException();
+  } catch (...) {
+    // The report itself failed (out of memory); nothing more can be said.
+  }
+}
+
+TApplication& Application() {
+  static const Owned<TApplication> application = MakeRoot<TApplication>();
+  return *application;
+}
+
+}  // namespace hm

@@ -1,0 +1,31 @@
+#include "framework/ui/message_box.h"
+
+#include <windows.h>
+
+#include "framework/core/text.h"
+#include "framework/ui/application.h"
+
+namespace hm {
+
+namespace {
+MessageBoxCapture* g_capture = nullptr;  // innermost live capture, not owned
+}
+
+MessageBoxCapture::MessageBoxCapture(Answer answer) : answer_(std::move(answer)), outer_(g_capture) {
+  g_capture = this;
+}
+
+MessageBoxCapture::~MessageBoxCapture() { g_capture = outer_; }
+
+int ShowMessageBox(const std::string& text, const std::string& caption, unsigned style) {
+  if (g_capture) {
+    MessageBoxCapture& capture = *g_capture;
+    capture.boxes_.push_back({text, caption, style});
+    return capture.answer_ ? capture.answer_(capture.boxes_.back()) : IDOK;
+  }
+  HWND owner = GetActiveWindow();
+  if (!owner) owner = Application().MainFormHandle();
+  return MessageBoxW(owner, Widen(text).c_str(), Widen(caption).c_str(), style);
+}
+
+}  // namespace hm
