@@ -37,7 +37,10 @@ class TSampleControl : public TComponent {
   HM_CLASS(TSampleControl, TComponent)
 
  public:
-  explicit TSampleControl(TComponent* owner) : TComponent(owner) {}
+  explicit TSampleControl(TComponent* owner) : TComponent(owner), log(logForNew) {}
+
+  // Controls created while this is set log their Loaded calls into it.
+  static inline EventLog* logForNew = nullptr;
 
   TComponent* GetParentComponent() const override { return parent; }
   void SetParentComponent(TComponent* p) override { parent = p; }
