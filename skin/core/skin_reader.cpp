@@ -4,6 +4,7 @@
 
 #include "skin/core/ascii_text.h"
 #include "skin/core/lzh.h"
+#include "skin/core/lzh_tables.h"
 
 namespace hm {
 
@@ -11,10 +12,11 @@ namespace {
 
 constexpr std::int64_t kHeaderSize = 16;
 
-// An LZH symbol of at least one bit yields at most 60 bytes, so no honest
-// archive unpacks to more than this; larger claims are refused before any
-// memory is spent on them.
-std::int64_t MaxUnpackedSize(std::int64_t compressedBytes) { return (compressedBytes + 2) * 8 * 60; }
+// A literal costs at least one bit and a match of at most 60 bytes at
+// least ten (its length symbol and a position of 9 or more bits), so no
+// honest stream unpacks to more than 6 bytes per bit; larger claims are
+// refused before any memory is spent on them.
+std::int64_t MaxUnpackedSize(std::int64_t compressedBytes) { return compressedBytes * 8 * 6 + lzh::F; }
 
 std::int32_t Int32At(const char* p) {
   const auto* b = reinterpret_cast<const std::uint8_t*>(p);
