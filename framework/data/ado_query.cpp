@@ -78,7 +78,7 @@ void TADOQuery::SetSQL(const TStrings* lines) {
 }
 
 void TADOQuery::SQLChanged() {
-  if (sql_->UpdateCount() == 0 && !ComponentState().Contains(csDestroying)) Close();
+  if (!ComponentState().Contains(csDestroying)) Close();
 }
 
 TSqliteDatabase& TADOQuery::Database() {
