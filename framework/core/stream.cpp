@@ -191,4 +191,12 @@ bool FileExists(const std::string& path) {
 #endif
 }
 
+bool RemoveFile(const std::string& path) {
+#ifdef _WIN32
+  return _wremove(Widen(path).c_str()) == 0;
+#else
+  return std::remove(path.c_str()) == 0;
+#endif
+}
+
 }  // namespace hm

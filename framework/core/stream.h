@@ -94,5 +94,7 @@ class TFileStream : public TStream {
 };
 
 bool FileExists(const std::string& path);
+// Deletes a file (UTF-8 path); false when it could not.
+bool RemoveFile(const std::string& path);
 
 }  // namespace hm
