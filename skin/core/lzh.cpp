@@ -2,11 +2,12 @@
 
 #include <memory>
 #include <new>
+#include <vector>
 
+#include "framework/core/stream.h"
 #include "skin/core/lzh_errors.h"
 #include "skin/core/lzh_huffman.h"
 #include "skin/core/lzh_tables.h"
-#include "framework/core/stream.h"
 
 namespace hm {
 
@@ -23,10 +24,12 @@ struct TDecodeTables {
 // Bits are taken from the most significant end of a 16-bit buffer, which
 // is refilled a byte at a time whenever fewer than 9 bits are left. A read
 // that delivers no byte supplies a zero byte, so the end of the input is
-// an endless run of zero bits rather than an error.
+// an endless run of zero bits rather than an error. `Source` returns the
+// next byte, or 0 when there is none.
+template <typename Source>
 class TBitInput {
  public:
-  explicit TBitInput(const TLzhReadProc& readByte) : readByte_(readByte) {}
+  explicit TBitInput(Source& source) : source_(source) {}
 
   unsigned GetBit() {
     Refill();
@@ -47,22 +50,19 @@ class TBitInput {
  private:
   void Refill() {
     while (count_ < 9) [[unlikely]] {
-      std::uint8_t byte = 0;
-      std::uint16_t done = 0;
-      readByte_(&byte, 1, done);
-      if (done != 1) byte = 0;
-      buffer_ = static_cast<std::uint16_t>(buffer_ | (byte << (8 - count_)));
+      buffer_ = static_cast<std::uint16_t>(buffer_ | (source_() << (8 - count_)));
       count_ += 8;
     }
   }
 
-  const TLzhReadProc& readByte_;
+  Source& source_;
   std::uint16_t buffer_ = 0;
   unsigned count_ = 0;
 };
 
 // Walks from the root to a leaf, one bit per level.
-int DecodeChar(THuffmanTree& tree, TBitInput& in) {
+template <typename Bits>
+int DecodeChar(THuffmanTree& tree, Bits& in) {
   int c = tree.son[R];
   while (c < T) c = tree.son[c + static_cast<int>(in.GetBit())];
   c -= T;
@@ -72,17 +72,18 @@ int DecodeChar(THuffmanTree& tree, TBitInput& in) {
 
 // The first 8 bits select the upper 6 bits of the position and the length
 // of its prefix; the bits after the prefix are the lower 6 bits.
-unsigned DecodePosition(TBitInput& in) {
+template <typename Bits>
+unsigned DecodePosition(Bits& in) {
   unsigned i = in.GetByte();
   const unsigned high = static_cast<unsigned>(d_code[i]) << 6;
-  for (int extra = d_len[i] - 2; extra > 0; --extra)
-    i = ((i << 1) + in.GetBit()) & 0xFFFF;
+  for (int extra = d_len[i] - 2; extra > 0; --extra) i = ((i << 1) + in.GetBit()) & 0xFFFF;
   return high | (i & 0x3F);
 }
 
-}  // namespace
-
-void TLZH::Decode(std::int32_t size, const TLzhWriteProc& writeByte, const TLzhReadProc& readByte) {
+// The decode run proper. Source and Sink are inlined into the loop; the
+// public entry points wrap the callbacks or the streams in them.
+template <typename Source, typename Sink>
+void DecodeRun(std::int32_t size, Source& source, Sink& sink) {
   if (size <= 0) return;
 
   std::unique_ptr<TDecodeTables> tables(new (std::nothrow) TDecodeTables);
@@ -93,16 +94,15 @@ void TLZH::Decode(std::int32_t size, const TLzhWriteProc& writeByte, const TLzhR
   for (int i = 0; i < RING_START; ++i) ring[i] = ' ';
   for (int i = RING_START; i < N + F - 1; ++i) ring[i] = 0;
 
-  TBitInput in(readByte);
+  TBitInput<Source> in(source);
   unsigned r = RING_START;
-  std::uint16_t done = 0;
   // The size is checked before each symbol only: a match that crosses it
   // is emitted whole.
   for (std::int64_t count = 0; count < size;) {
     const int c = DecodeChar(tree, in);
     if (c < 256) {
       const std::uint8_t byte = static_cast<std::uint8_t>(c);
-      writeByte(&byte, 1, done);
+      sink(byte);
       ring[r] = byte;
       r = (r + 1) & RING_MASK;
       ++count;
@@ -111,7 +111,7 @@ void TLZH::Decode(std::int32_t size, const TLzhWriteProc& writeByte, const TLzhR
       const int length = c - 255 + THRESHOLD;
       for (int k = 0; k < length; ++k) {
         const std::uint8_t byte = ring[(start + static_cast<unsigned>(k)) & RING_MASK];
-        writeByte(&byte, 1, done);
+        sink(byte);
         ring[r] = byte;
         r = (r + 1) & RING_MASK;
       }
@@ -120,10 +120,94 @@ void TLZH::Decode(std::int32_t size, const TLzhWriteProc& writeByte, const TLzhR
   }
 }
 
+struct TCallbackSource {
+  const TLzhReadProc& readByte;
+  unsigned operator()() {
+    std::uint8_t byte = 0;
+    std::uint16_t done = 0;
+    readByte(&byte, 1, done);
+    return done == 1 ? byte : 0;
+  }
+};
+
+struct TCallbackSink {
+  const TLzhWriteProc& writeByte;
+  void operator()(std::uint8_t byte) {
+    std::uint16_t done = 0;
+    writeByte(&byte, 1, done);
+  }
+};
+
+// The standard read callback, inlined: one byte of what remains between
+// the input stream's position and its size. A memory stream is read in
+// place; the stream is left where byte-wise reading would have left it.
+class TStreamSource {
+ public:
+  explicit TStreamSource(TLZH& codec) : codec_(codec), memory_(dynamic_cast<TMemoryStream*>(codec.InputStream)) {
+    if (memory_) {
+      const std::string_view bytes = memory_->Bytes();
+      pos_ = static_cast<std::size_t>(memory_->Position());
+      end_ = bytes.size();
+      data_ = bytes.data();
+    }
+  }
+  ~TStreamSource() {
+    if (memory_) memory_->SetPosition(static_cast<std::int64_t>(pos_ < end_ ? pos_ : end_));
+  }
+  TStreamSource(const TStreamSource&) = delete;
+  TStreamSource& operator=(const TStreamSource&) = delete;
+
+  unsigned operator()() {
+    if (memory_) return pos_ < end_ ? static_cast<std::uint8_t>(data_[pos_++]) : 0;
+    std::uint8_t byte = 0;
+    std::uint16_t done = 0;
+    codec_.ReadFromInput(&byte, 1, done);
+    return done == 1 ? byte : 0;
+  }
+
+ private:
+  TLZH& codec_;
+  TMemoryStream* memory_;
+  const char* data_ = nullptr;
+  std::size_t pos_ = 0;
+  std::size_t end_ = 0;
+};
+
+// The standard write callback, in blocks: the output stream receives the
+// same bytes in the same order, a block at a time.
+class TStreamSink {
+ public:
+  explicit TStreamSink(TStream* out) : out_(out) { buffer_.reserve(kBlock); }
+
+  void operator()(std::uint8_t byte) {
+    buffer_.push_back(byte);
+    if (buffer_.size() == kBlock) [[unlikely]]
+      Flush();
+  }
+  void Flush() {
+    if (out_ && !buffer_.empty()) out_->WriteBuffer(buffer_.data(), static_cast<std::int64_t>(buffer_.size()));
+    buffer_.clear();
+  }
+
+ private:
+  static constexpr std::size_t kBlock = 16384;
+  TStream* out_;
+  std::vector<std::uint8_t> buffer_;
+};
+
+}  // namespace
+
+void TLZH::Decode(std::int32_t size, const TLzhWriteProc& writeByte, const TLzhReadProc& readByte) {
+  TCallbackSource source{readByte};
+  TCallbackSink sink{writeByte};
+  DecodeRun(size, source, sink);
+}
+
 void TLZH::Decode(std::int32_t size) {
-  Decode(
-      size, [this](const void* buffer, std::uint16_t count, std::uint16_t& done) { WriteToOutput(buffer, count, done); },
-      [this](void* buffer, std::uint16_t count, std::uint16_t& done) { ReadFromInput(buffer, count, done); });
+  TStreamSource source(*this);
+  TStreamSink sink(OutputStream);
+  DecodeRun(size, source, sink);
+  sink.Flush();
 }
 
 void TLZH::ReadFromInput(void* buffer, std::uint16_t count, std::uint16_t& done) {

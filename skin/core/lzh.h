@@ -28,6 +28,9 @@ class TLZH {
   void Decode(std::int32_t size, const TLzhWriteProc& writeByte, const TLzhReadProc& readByte);
 
   // Decode with the standard callbacks over InputStream and OutputStream.
+  // Byte for byte the same as passing ReadFromInput and WriteToOutput, but
+  // inlined: a memory input is read in place and the output is written in
+  // blocks of 16 kB.
   void Decode(std::int32_t size);
 
   // The standard callbacks: read at most `count` bytes that remain in the

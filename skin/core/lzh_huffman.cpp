@@ -1,5 +1,6 @@
 #include "skin/core/lzh_huffman.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace hm::lzh {
@@ -60,8 +61,12 @@ void THuffmanTree::Update(int c) {
     // A node that outgrew the next one changes places with the last node of
     // lower count, so the array stays sorted.
     if (k > freq[c + 1]) {
+      // l: the last node counted below k. Runs of equal counts can be long
+      // (unused symbols all keep count 1), so past a few steps the sorted
+      // rest of the array is searched by halves; freq[T] stops both.
       int l = c + 1;
-      while (k > freq[l + 1]) ++l;
+      for (int steps = 0; k > freq[l + 1] && steps < 8; ++steps) ++l;
+      if (k > freq[l + 1]) l = static_cast<int>(std::lower_bound(&freq[l + 1], &freq[T + 1], k) - freq) - 1;
       freq[c] = freq[l];
       freq[l] = k;
 

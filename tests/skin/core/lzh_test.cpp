@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "framework/core/stream.h"
 #include "skin/core/lzh_errors.h"
 #include "skin/core/lzh_huffman.h"
 #include "tools/skinpack/lzh_encoder.h"
@@ -270,6 +272,53 @@ TEST(LzhDecode, TruncatedStreamStillYieldsTheRequestedSize) {
   const Bytes cut(compressed.begin(), compressed.end() - 1);
   const Bytes out = DecodeBytes(cut, static_cast<std::int32_t>(input.size())).output;
   EXPECT_TRUE(std::equal(input.begin(), input.end() - 2 * F, out.begin()));
+}
+
+TEST(LzhDecode, StandardStreamsGiveWhatTheCallbacksGive) {
+  const Bytes input = SkinLikeBytes(60000, 6);
+  Bytes compressed = LzhEncode(input);
+  compressed.resize(compressed.size() - 40);  // cut: the tail decodes from zero bits
+  const TDecodeResult byCallbacks = DecodeBytes(compressed, static_cast<std::int32_t>(input.size()));
+
+  const std::string stored = "skip" + std::string(compressed.begin(), compressed.end());
+  const std::string path = ::testing::TempDir() + "lzh_stream_test.bin";
+  {
+    TFileStream file(path, fmCreate);
+    file.WriteBuffer(stored.data(), static_cast<std::int64_t>(stored.size()));
+  }
+  TMemoryStream memoryInput(stored);
+  TFileStream fileInput(path, fmOpenRead);
+  for (TStream* in : {static_cast<TStream*>(&memoryInput), static_cast<TStream*>(&fileInput)}) {
+    TMemoryStream out;
+    in->SetPosition(4);
+    TLZH codec;
+    codec.InputStream = in;
+    codec.OutputStream = &out;
+    codec.Decode(static_cast<std::int32_t>(input.size()));
+    EXPECT_EQ(out.Bytes(), std::string_view(reinterpret_cast<const char*>(byCallbacks.output.data()),
+                                            byCallbacks.output.size()));
+    EXPECT_EQ(out.Position(), out.Size());
+    // Left where byte-wise reading stops: at the end, as the cut stream ran out.
+    EXPECT_EQ(in->Position(), static_cast<std::int64_t>(stored.size()));
+  }
+  std::remove(path.c_str());
+}
+
+TEST(LzhDecode, StandardReadCallbackStopsAtTheEndOfTheInput) {
+  TMemoryStream in("ab");
+  TLZH codec;
+  codec.InputStream = &in;
+  std::uint8_t byte = 0;
+  std::uint16_t done = 9;
+  in.SetPosition(1);
+  codec.ReadFromInput(&byte, 1, done);
+  EXPECT_EQ(done, 1);
+  EXPECT_EQ(byte, 'b');
+  codec.ReadFromInput(&byte, 1, done);
+  EXPECT_EQ(done, 0);
+  in.SetPosition(10);  // beyond the end
+  codec.ReadFromInput(&byte, 1, done);
+  EXPECT_EQ(done, 0);
 }
 
 TEST(LzhDecode, WriteFailurePassesThrough) {
