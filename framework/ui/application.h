@@ -3,7 +3,7 @@
 // default error report for every error that escapes an event handler.
 #pragma once
 
-#include <windows.h>
+#include "framework/ui/win32.h"
 
 #include <string>
 #include <string_view>

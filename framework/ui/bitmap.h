@@ -3,7 +3,7 @@
 // its own depth.
 #pragma once
 
-#include <windows.h>
+#include "framework/ui/win32.h"
 
 #include <cstdint>
 #include <functional>

@@ -4,7 +4,7 @@
 // when a subclass says so (bitmaps, controls).
 #pragma once
 
-#include <windows.h>
+#include "framework/ui/win32.h"
 
 #include <string>
 #include <string_view>

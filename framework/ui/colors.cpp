@@ -1,6 +1,6 @@
 #include "framework/ui/colors.h"
 
-#include <windows.h>
+#include "framework/ui/win32.h"
 
 namespace hm {
 

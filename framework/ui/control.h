@@ -5,7 +5,7 @@
 // replaces it (the skin engine) keeps the old one and puts it back.
 #pragma once
 
-#include <windows.h>
+#include "framework/ui/win32.h"
 
 #include <memory>
 #include <string>

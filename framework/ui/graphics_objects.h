@@ -3,7 +3,7 @@
 // OnChange (a canvas deselects the old handle there; a control repaints).
 #pragma once
 
-#include <windows.h>
+#include "framework/ui/win32.h"
 
 #include <functional>
 #include <string>

@@ -2,7 +2,7 @@
 // handle with the one call that matches how it was obtained.
 #pragma once
 
-#include <windows.h>
+#include "framework/ui/win32.h"
 
 #include <memory>
 #include <type_traits>

@@ -2,7 +2,7 @@
 // form's icon); the image closest to the asked size is used.
 #pragma once
 
-#include <windows.h>
+#include "framework/ui/win32.h"
 
 #include <cstdint>
 #include <string>

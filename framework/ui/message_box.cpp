@@ -1,6 +1,6 @@
 #include "framework/ui/message_box.h"
 
-#include <windows.h>
+#include "framework/ui/win32.h"
 
 #include "framework/core/text.h"
 #include "framework/ui/application.h"

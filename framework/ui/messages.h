@@ -3,7 +3,7 @@
 // engine listens for CM_ENABLEDCHANGED (0xB00C) and CM_MENUCHANGED (0xB015).
 #pragma once
 
-#include <windows.h>
+#include "framework/ui/win32.h"
 
 #include <functional>
 

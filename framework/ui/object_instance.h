@@ -4,7 +4,7 @@
 // stub knows its target, not the window; targets keep their own handle.
 #pragma once
 
-#include <windows.h>
+#include "framework/ui/win32.h"
 
 #include <memory>
 

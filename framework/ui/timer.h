@@ -2,7 +2,7 @@
 // loop, every Interval milliseconds while Enabled.
 #pragma once
 
-#include <windows.h>
+#include "framework/ui/win32.h"
 
 #include "framework/core/component.h"
 #include "framework/core/events.h"

@@ -1,6 +1,6 @@
 #include "framework/ui/win32_error.h"
 
-#include <windows.h>
+#include "framework/ui/win32.h"
 
 #include "framework/core/text.h"
 

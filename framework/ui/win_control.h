@@ -7,7 +7,7 @@
 // the child they concern.
 #pragma once
 
-#include <windows.h>
+#include "framework/ui/win32.h"
 
 #include <memory>
 #include <string>
