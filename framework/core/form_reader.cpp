@@ -233,6 +233,15 @@ void Reader::ReadValue(TObject& obj, const TPropInfo& prop) {
   switch (prop.Kind) {
     case TTypeKind::Integer: {
       const Lexeme t = lex_.Next();
+      if (t.kind == Token::Identifier) {
+        for (const TIntIdent& ident : prop.IntIdents) {
+          if (SameText(ident.Name, t.text)) {
+            needSetter();
+            prop.SetOrd(obj, ident.Value);
+            return;
+          }
+        }
+      }
       if (t.kind != Token::Integer) invalid(t);
       const auto v = TryStrToInt64(t.text);
       if (!v || *v < prop.MinValue || *v > prop.MaxValue) {

@@ -34,8 +34,13 @@ std::string Quote(std::string_view s) {
 // The text a scalar property is stored as; nullopt for kinds stored otherwise.
 std::optional<std::string> ScalarText(const TObject& obj, const TPropInfo& p) {
   switch (p.Kind) {
-    case TTypeKind::Integer:
-      return IntToStr(p.GetOrd(obj));
+    case TTypeKind::Integer: {
+      const std::int64_t v = p.GetOrd(obj);
+      for (const TIntIdent& ident : p.IntIdents) {
+        if (ident.Value == v) return std::string(ident.Name);
+      }
+      return IntToStr(v);
+    }
     case TTypeKind::Enumeration:
       return p.EnumType->ValueName(p.GetOrd(obj));
     case TTypeKind::Set:

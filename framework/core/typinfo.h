@@ -35,6 +35,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 #include "framework/core/collection.h"
 #include "framework/core/color.h"
@@ -62,6 +63,13 @@ enum class TTypeKind {
   Binary,     // own reader and writer over a stream
 };
 
+// Names for particular values of an integer property (DEFAULT_CHARSET = 1),
+// read and written in place of the number.
+struct TIntIdent {
+  std::int32_t Value;
+  const char* Name;
+};
+
 struct TPropInfo {
   std::string Name;
   TTypeKind Kind = TTypeKind::Integer;
@@ -87,9 +95,16 @@ struct TPropInfo {
   std::function<void(const TObject&, TStream&)> WriteData;
   std::function<bool(const TObject&)> HasData;
 
+  std::vector<TIntIdent> IntIdents;            // Integer
+
   // Kept out of descriptions (still readable and writable by name).
   TPropInfo& NotStored() {
     Stored = false;
+    return *this;
+  }
+  // p.Prop("Charset", ...).Idents({{0, "ANSI_CHARSET"}, {1, "DEFAULT_CHARSET"}});
+  TPropInfo& Idents(std::initializer_list<TIntIdent> idents) {
+    IntIdents.assign(idents.begin(), idents.end());
     return *this;
   }
 };

@@ -14,6 +14,7 @@ using namespace sample;
 const char* const kForm = R"(object Form1: TSampleForm
   Caption = 'It''s '#13#10'工具箱'
   Color = $00FF8000
+  Font.Charset = GB2312_CHARSET
   Font.Name = 'Tahoma'
   Font.Style = [fsBold, fsItalic]
   OnCreate = FormCreate
@@ -26,6 +27,7 @@ const char* const kForm = R"(object Form1: TSampleForm
       Left = -3
       Visible = False
       Caption = '查找(&S)'
+      Font.Charset = 0
       Font.Color = clRed
       OnClick = Button1Click
     end
@@ -73,6 +75,7 @@ TEST_F(FormDescription, ReadsEveryKindOfValueInStoredOrder) {
   EXPECT_EQ(form->caption, "It's \r\n工具箱");
   EXPECT_EQ(form->color, static_cast<TColor>(0x00FF8000));
   EXPECT_EQ(form->font->name, "Tahoma");
+  EXPECT_EQ(form->font->charset, 134) << "integer by its name";
   EXPECT_EQ(form->font->height, -11) << "constructor default kept";
   EXPECT_EQ(form->font->style, (TFontStyles{fsBold, fsItalic}));
 
@@ -91,6 +94,7 @@ TEST_F(FormDescription, ReadsEveryKindOfValueInStoredOrder) {
   EXPECT_EQ(form->Button1->left, -3);
   EXPECT_FALSE(form->Button1->visible);
   EXPECT_EQ(form->Button1->font->color, clRed);
+  EXPECT_EQ(form->Button1->font->charset, 0);
   EXPECT_EQ(form->Button1->width, 75);
 
   auto* memo = dynamic_cast<TSampleMemo*>(form->FindComponent("Memo1"));
@@ -173,6 +177,7 @@ TEST_F(FormDescription, ReadWriteReadRoundTrips) {
   EXPECT_EQ(dynamic_cast<TSampleSkin*>(second->FindComponent("SkinData1"))->store, std::string("ABC\0\xFF", 5));
   EXPECT_EQ(second->Button1->parent, second->FindComponent("Panel1"));
   EXPECT_NE(written.find("OnClick = Button1Click"), std::string::npos) << written;
+  EXPECT_NE(written.find("Font.Charset = ANSI_CHARSET"), std::string::npos) << written;
 }
 
 TEST_F(FormDescription, LongBinaryDataAndClearedDefaultsRoundTrip) {

@@ -3,6 +3,8 @@
 namespace hm::sample {
 
 HM_PUBLISH(TSampleFont) {
+  p.Prop("Charset", &TSampleFont::charset, &TSampleFont::charset)
+      .Idents({{0, "ANSI_CHARSET"}, {1, "DEFAULT_CHARSET"}, {134, "GB2312_CHARSET"}});
   p.Prop("Name", &TSampleFont::name, &TSampleFont::name);
   p.Prop("Height", &TSampleFont::height, &TSampleFont::height);
   p.Prop("Color", &TSampleFont::color, &TSampleFont::color);

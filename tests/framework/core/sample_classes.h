@@ -25,6 +25,7 @@ class TSampleFont : public TPersistent {
 
  public:
   std::string name = "MS Sans Serif";
+  int charset = 1;
   int height = -11;
   TColor color = clWindowText;
   TFontStyles style;
