@@ -49,11 +49,15 @@ std::vector<std::uint8_t> Bitmap(int width, int height, int seed) {
 
 std::string Ini() {
   std::string ini = "[TitlebarSkin]\r\nSkinName=bench\r\n[Personality]\r\n";
-  for (const char* b : {"Left", "Right", "Top", "Bottom"})
-    ini += std::string(b) + "=kol_" + b + ".bmp\r\n" + b + "TopHeight=4\r\n" + b + "Frame=2\r\n";
-  for (int i = 0; i < 12; ++i)
-    ini += "[Button" + std::to_string(i) + "]\r\nBitmap=kol_button" + std::to_string(i) +
-           ".bmp\r\nFrameCount=4\r\nLeftWidth=3\r\nTopHeight=3\r\n";
+  for (const char* b : {"Left", "Right", "Top", "Bottom"}) {
+    ini.append(b).append("=kol_").append(b).append(".bmp\r\n");
+    ini.append(b).append("TopHeight=4\r\n").append(b).append("Frame=2\r\n");
+  }
+  for (int i = 0; i < 12; ++i) {
+    const std::string n = std::to_string(i);
+    ini.append("[Button").append(n).append("]\r\nBitmap=kol_button").append(n);
+    ini.append(".bmp\r\nFrameCount=4\r\nLeftWidth=3\r\nTopHeight=3\r\n");
+  }
   return ini;
 }
 

@@ -134,7 +134,9 @@ class TMatchFinder {
 }  // namespace
 
 std::vector<std::uint8_t> LzhEncode(std::span<const std::uint8_t> input) {
-  std::vector<std::uint8_t> text(RING_START, ' ');
+  std::vector<std::uint8_t> text;
+  text.reserve(RING_START + input.size());
+  text.assign(RING_START, ' ');
   text.insert(text.end(), input.begin(), input.end());
   const int end = static_cast<int>(text.size());
 

@@ -20,6 +20,9 @@ class State {
   State(std::int64_t iterations, std::vector<std::int64_t> args)
       : max_iterations(iterations), args_(std::move(args)) {}
 
+  // Marked unused: `for (auto _ : state)` never reads it.
+  struct __attribute__((unused)) Value {};
+
   struct Iterator {
     State* state;
     std::int64_t left;
@@ -29,7 +32,7 @@ class State {
       return false;
     }
     void operator++() { --left; }
-    int operator*() const { return 0; }
+    Value operator*() const { return {}; }
   };
   Iterator begin() {
     Start();
