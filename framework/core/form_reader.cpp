@@ -71,6 +71,7 @@ class Reader {
   std::string component_;  // the component being read, for messages
   std::string property_;   // the property being read, for messages
   int line_ = 1;
+  int depth_ = 0;
 };
 
 void Reader::Raise(const std::string& reason, int line) {
@@ -137,6 +138,9 @@ void Reader::Read() {
 
 void Reader::ReadObject(TComponent* parent) {
   line_ = lex_.Line();
+  // Real forms nest a few levels; this bounds the recursion on hostile text.
+  constexpr int kMaxDepth = 100;
+  if (++depth_ > kMaxDepth) Fail("Components are nested too deeply");
   lex_.Next();  // object / inherited / inline
   property_.clear();
   const Lexeme name = Expect(Token::Identifier, "Component name");
@@ -158,6 +162,7 @@ void Reader::ReadObject(TComponent* parent) {
     property_.clear();
     if (IsWord("end")) {
       lex_.Next();
+      --depth_;
       return;
     }
     if (AtObject()) {

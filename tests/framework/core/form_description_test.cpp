@@ -270,6 +270,20 @@ const Malformed kMalformed[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, MalformedDescription, ::testing::ValuesIn(kMalformed),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(FormDescription, DeepNestingIsRefusedNotAStackOverflow) {
+  std::string text = "object F: TSampleForm\n";
+  for (int i = 0; i < 5000; ++i) text += "object P" + std::to_string(i) + ": TSamplePanel\n";
+  auto form = MakeRoot<TSampleForm>();
+  try {
+    ReadComponent(*form, text);
+    FAIL() << "accepted";
+  } catch (const EDescriptionError& e) {
+    EXPECT_EQ(e.Line(), 101);
+    EXPECT_NE(e.Reason().find("nested too deeply"), std::string::npos);
+  }
+  EXPECT_EQ(form->ComponentCount(), 0);
+}
+
 TEST_F(FormDescription, RootOfAnUnknownClassIsAnErrorNotACrash) {
   EXPECT_THROW(ReadRootComponent("object X: TUnknownForm\nend\n"), EDescriptionError);
   EXPECT_THROW(ReadRootComponent("garbage"), EDescriptionError);
