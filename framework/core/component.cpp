@@ -50,7 +50,8 @@ void TComponent::Destroy(TComponent* c) {
 void TComponent::Teardown() {
   if (tornDown_) return;
   tornDown_ = true;
-  Destroying();
+  // The owner's Destroying may already have reached this one.
+  if (!state_.Contains(csDestroying)) Destroying();
   while (!freeNotifies_.empty()) {
     TComponent* partner = freeNotifies_.back();
     freeNotifies_.pop_back();
@@ -62,9 +63,10 @@ void TComponent::Teardown() {
 }
 
 void TComponent::Destroying() {
-  if (state_.Contains(csDestroying)) return;
   state_.Include(csDestroying);
-  for (TComponent* c : components_) c->Destroying();
+  for (TComponent* c : components_) {
+    if (!c->state_.Contains(csDestroying)) c->Destroying();
+  }
 }
 
 void TComponent::DestroyComponents() {

@@ -18,6 +18,11 @@ class TWatcher : public TComponent {
   TWatcher(TComponent* owner, EventLog* log) : TComponent(owner), log_(log) {}
   ~TWatcher() override { log_->push_back("~" + Name()); }
 
+  void Destroying() override {
+    log_->push_back("destroying " + Name() + (Owner() ? " (owner alive)" : ""));
+    TComponent::Destroying();
+  }
+
   void Notification(TComponent* c, TOperation op) override {
     if (op == opRemove) log_->push_back(Name() + " heard " + c->Name());
     TComponent::Notification(c, op);
@@ -51,7 +56,10 @@ TEST(Ownership, OwnerFreesInReverseCreationOrderAndOthersHearOfEachRemoval) {
     EXPECT_EQ(root->Components(0)->Name(), "A");
     EXPECT_EQ(root->Components(2)->ComponentIndex(), 2);
   }
-  const EventLog expected = {"Root heard C", "A heard C", "B heard C", "~C",
+  // Destroying runs once per component, owners first, before anything goes.
+  const EventLog expected = {"destroying Root", "destroying A (owner alive)", "destroying B (owner alive)",
+                             "destroying C (owner alive)",
+                             "Root heard C", "A heard C", "B heard C", "~C",
                              "Root heard B", "A heard B", "~B",
                              "Root heard A", "~A", "~Root"};
   EXPECT_EQ(log, expected);
@@ -66,11 +74,11 @@ TEST(Ownership, FreeNotificationReachesPartnersOutsideTheOwner) {
   a->FreeNotification(b.get());
   b.reset();
   a->SetName("A2");
-  EXPECT_EQ(log, (EventLog{"A heard B", "~B"}));
+  EXPECT_EQ(log, (EventLog{"destroying B", "A heard B", "~B"}));
   // The partnership is gone with B: freeing A tells no one.
   a.reset();
   EXPECT_EQ(log.back(), "~A2");
-  EXPECT_EQ(log.size(), 3u);
+  EXPECT_EQ(log.size(), 5u);
 }
 
 TEST(Ownership, ReferenceIsClearedWhenTheReferencedComponentIsFreedEarly) {
