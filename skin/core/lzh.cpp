@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <new>
+#include <typeinfo>
 #include <vector>
 
 #include "framework/core/stream.h"
@@ -143,7 +144,10 @@ struct TCallbackSink {
 // place; the stream is left where byte-wise reading would have left it.
 class TStreamSource {
  public:
-  explicit TStreamSource(TLZH& codec) : codec_(codec), memory_(dynamic_cast<TMemoryStream*>(codec.InputStream)) {
+  explicit TStreamSource(TLZH& codec) : codec_(codec) {
+    // Only a plain memory stream: a descendant may read differently.
+    if (codec.InputStream && typeid(*codec.InputStream) == typeid(TMemoryStream))
+      memory_ = static_cast<TMemoryStream*>(codec.InputStream);
     if (memory_) {
       const std::string_view bytes = memory_->Bytes();
       pos_ = static_cast<std::size_t>(memory_->Position());
@@ -167,7 +171,7 @@ class TStreamSource {
 
  private:
   TLZH& codec_;
-  TMemoryStream* memory_;
+  TMemoryStream* memory_ = nullptr;
   const char* data_ = nullptr;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "framework/core/stream.h"
-#include "skin/core/lzh_errors.h"
 #include "skin/core/lzh_huffman.h"
 #include "tools/skinpack/lzh_encoder.h"
 
@@ -337,14 +336,6 @@ TEST(LzhDecode, WriteFailurePassesThrough) {
                    }),
                std::runtime_error);
   EXPECT_EQ(written, 3);
-}
-
-TEST(LzhDecode, ExceptionCarriesTheCodecMessages) {
-  const ElzhException e(kLzhNoMemory);
-  EXPECT_STREQ(e.what(), "LZH : Cannot get memory for dictionary tables");
-  const Exception& base = e;
-  EXPECT_EQ(base.Message(), "LZH : Cannot get memory for dictionary tables");
-  EXPECT_STREQ(kLzhFreeError, "LZH : Error freeing memory for dictionary tables");
 }
 
 }  // namespace
