@@ -29,6 +29,15 @@ std::string Quoted(std::string_view name) {
   return out + "\"";
 }
 
+std::string Quote(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 2);
+  out += '\'';
+  out += text;
+  out += '\'';
+  return out;
+}
+
 std::int64_t QueryInt(TSqliteDatabase& db, std::string_view sql) {
   TSqliteStatement stmt = db.Prepare(sql);
   return stmt.Step() ? stmt.ColumnInt64(0) : 0;
@@ -84,7 +93,8 @@ void CreateLookupSchema(TSqliteDatabase& db, std::string_view password) {
 namespace {
 
 TPasswordVerifier ReadMarkerAndVerifier(TSqliteDatabase& db, std::string_view path) {
-  const std::string notLookup = "'" + std::string(path) + "' is not a lookup database";
+  const std::string file = Quote(path);
+  const std::string notLookup = file + " is not a lookup database";
   std::int64_t appId = 0;
   try {
     appId = QueryInt(db, "PRAGMA application_id");
@@ -94,7 +104,7 @@ TPasswordVerifier ReadMarkerAndVerifier(TSqliteDatabase& db, std::string_view pa
   }
   if (appId != kLookupApplicationId) throw EDatabaseError(notLookup);
   if (QueryInt(db, "PRAGMA user_version") != kLookupSchemaVersion) {
-    throw EDatabaseError("'" + std::string(path) + "' is a lookup database of an unsupported version");
+    throw EDatabaseError(file + " is a lookup database of an unsupported version");
   }
   TPasswordVerifier stored;
   try {
@@ -111,7 +121,9 @@ TPasswordVerifier ReadMarkerAndVerifier(TSqliteDatabase& db, std::string_view pa
 }  // namespace
 
 void VerifyLookupDatabase(TSqliteDatabase& db, std::string_view path, std::string_view password) {
+  TSqliteTransaction transaction(db, TSqliteTransaction::Kind::Read);
   if (!ReadMarkerAndVerifier(db, path).Matches(password)) throw EDatabaseError(std::string(kWrongPassword));
+  transaction.Commit();
 }
 
 TLookupCheckReport CheckLookupDatabase(TSqliteDatabase& db, std::optional<std::string_view> password) {

@@ -152,13 +152,12 @@ void BindValue(TSqliteStatement& stmt, int index, const TFieldValue& v) {
 }
 
 bool IsRealTable(TSqliteDatabase& db, const std::string& table) {
-  TSqliteStatement stmt = db.Prepare("SELECT type FROM sqlite_schema WHERE name=?1 COLLATE NOCASE");
+  TSqliteStatement stmt = db.Prepare(
+      "SELECT type='table' AND NOT EXISTS(SELECT 1 FROM pragma_table_info(?1) WHERE name=?2 COLLATE NOCASE) "
+      "FROM sqlite_schema WHERE name=?1 COLLATE NOCASE");
   stmt.BindText(1, table);
-  if (!stmt.Step() || stmt.ColumnText(0) != "table") return false;
-  TSqliteStatement cols = db.Prepare("SELECT 1 FROM pragma_table_info(?1) WHERE name=?2 COLLATE NOCASE");
-  cols.BindText(1, table);
-  cols.BindText(2, kRowIdName);
-  return !cols.Step();
+  stmt.BindText(2, kRowIdName);
+  return stmt.Step() && stmt.ColumnInt64(0) != 0;
 }
 
 // Position just after the SELECT keyword of a statement known to start with it.
@@ -198,6 +197,7 @@ std::optional<std::string> SingleTableOfSelectStar(std::string_view sql) {
 
 TSnapshot TSnapshot::Read(TSqliteDatabase& db, std::string_view sql) {
   TSnapshot snap;
+  TSqliteTransaction transaction(db, TSqliteTransaction::Kind::Read);
   std::optional<TSqliteStatement> stmt;
   if (auto table = SingleTableOfSelectStar(sql); table && IsRealTable(db, *table)) {
     const std::size_t at = EndOfSelectKeyword(sql);
@@ -240,6 +240,8 @@ TSnapshot TSnapshot::Read(TSqliteDatabase& db, std::string_view sql) {
     }
     if (col.kind == TColumnKind::Unknown) col.kind = TColumnKind::Text;
   }
+  stmt.reset();
+  transaction.Commit();
   return snap;
 }
 
@@ -286,6 +288,7 @@ void TSnapshot::UpdateRow(TSqliteDatabase& db, std::size_t index, const std::vec
   for (std::size_t c : changed) {
     where += " AND " + QuoteName(columns_[c].name) + " IS ?" + std::to_string(param++);
   }
+  TSqliteTransaction transaction(db, TSqliteTransaction::Kind::Write);
   TSqliteStatement stmt = db.Prepare("UPDATE " + QuoteName(table_) + " SET " + set + " WHERE " +
                                      std::string(kRowIdName) + "=?1" + where);
   stmt.BindInt64(1, row.rowId);
@@ -306,6 +309,9 @@ void TSnapshot::UpdateRow(TSqliteDatabase& db, std::size_t index, const std::vec
   } else {
     row.values = values;
   }
+  back = TSqliteStatement();
+  stmt = TSqliteStatement();
+  transaction.Commit();
 }
 
 }  // namespace hm

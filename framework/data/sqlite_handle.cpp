@@ -75,6 +75,27 @@ void TSqliteDatabase::SetBusyTimeout(int milliseconds) { Check(sqlite3_busy_time
 
 int TSqliteDatabase::Changes() const { return sqlite3_changes(db_.get()); }
 
+bool TSqliteDatabase::AutoCommit() const { return sqlite3_get_autocommit(db_.get()) != 0; }
+
+TSqliteTransaction::TSqliteTransaction(TSqliteDatabase& db, Kind kind) {
+  if (!db.AutoCommit()) return;
+  // A writer takes its lock at once (waiting for others through the busy
+  // timeout); upgrading a read lock later could fail without waiting.
+  db.Exec(kind == Kind::Write ? "BEGIN IMMEDIATE" : "BEGIN");
+  db_ = &db;
+}
+
+TSqliteTransaction::~TSqliteTransaction() {
+  if (db_) sqlite3_exec(db_->Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void TSqliteTransaction::Commit() {
+  if (!db_) return;
+  TSqliteDatabase* db = db_;
+  db->Exec("COMMIT");
+  db_ = nullptr;
+}
+
 std::string TSqliteDatabase::ErrorMessage() const { return sqlite3_errmsg(db_.get()); }
 
 int TSqliteDatabase::ErrorCode() const { return sqlite3_errcode(db_.get()); }

@@ -31,6 +31,8 @@ class TSqliteDatabase {
   TSqliteStatement Prepare(std::string_view sql);
   void SetBusyTimeout(int milliseconds);
   int Changes() const;
+  // False between BEGIN and COMMIT.
+  bool AutoCommit() const;
   std::string ErrorMessage() const;
   int ErrorCode() const;
   // Raises the engine's message for a result code that is not OK/ROW/DONE.
@@ -41,6 +43,22 @@ class TSqliteDatabase {
     void operator()(sqlite3* db) const noexcept;
   };
   std::unique_ptr<sqlite3, Closer> db_;
+};
+
+// One transaction around several statements, so the file is locked and its
+// header checked once rather than per statement. Does nothing inside an
+// open transaction. Commits on Commit(); rolls back if left without it.
+class TSqliteTransaction {
+ public:
+  enum class Kind { Read, Write };
+  TSqliteTransaction(TSqliteDatabase& db, Kind kind);
+  ~TSqliteTransaction();
+  TSqliteTransaction(const TSqliteTransaction&) = delete;
+  TSqliteTransaction& operator=(const TSqliteTransaction&) = delete;
+  void Commit();
+
+ private:
+  TSqliteDatabase* db_ = nullptr;  // null when there is nothing to end
 };
 
 class TSqliteStatement {
