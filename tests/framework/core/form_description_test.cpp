@@ -270,6 +270,23 @@ const Malformed kMalformed[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, MalformedDescription, ::testing::ValuesIn(kMalformed),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(FormDescription, StringPartsJoinAndCodesAreCodePoints) {
+  auto form = MakeRoot<TSampleForm>();
+  ReadComponent(*form, "object F: TSampleForm\n  Caption = 'a' +\n    'b'#24037'c' + #39\nend\n");
+  EXPECT_EQ(form->caption, "ab\xE5\xB7\xA5" "c'");
+}
+
+TEST_F(FormDescription, HandlersSetInCodeAreNotStored) {
+  auto form = MakeRoot<TSampleForm>();
+  form->SetName("F");
+  int clicks = 0;
+  form->OnCreate = [&](TObject*) { ++clicks; };
+  form->OnCreate(form.get());
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(form->OnCreate.MethodName(), "");
+  EXPECT_EQ(WriteComponent(*form), "object F: TSampleForm\nend\n");
+}
+
 TEST_F(FormDescription, DeepNestingIsRefusedNotAStackOverflow) {
   std::string text = "object F: TSampleForm\n";
   for (int i = 0; i < 5000; ++i) text += "object P" + std::to_string(i) + ": TSamplePanel\n";
