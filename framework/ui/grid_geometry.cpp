@@ -101,7 +101,9 @@ int GridFirstCellShowing(const std::vector<int>& extents, int fixed_count, int f
   const TGridAxisDrawInfo axis = CalcGridAxis(extents, fixed_count, first_cell, line_width, grid_extent);
   if (cell <= axis.LastFullVisibleCell) return first_cell;
   // Scroll forward until the cell fits, but never past the cell itself.
+  // Without room for any cell (a window not laid out yet) stay put.
   const int room = grid_extent - axis.FixedBoundary;
+  if (room <= 0) return first_cell;
   int used = -line_width;
   int first = cell;
   for (int i = cell; i >= fixed_count; --i) {

@@ -19,6 +19,25 @@ void FillSolid(HDC dc, const RECT& r, TColor color) {
   if (brush) FillRect(dc, &r, brush.get());
 }
 
+// Clips drawing to one cell and gives the DC its clip back. Unlike
+// SaveDC/RestoreDC it leaves the selected pen, brush and font alone, which
+// the canvas believes it still has selected.
+class CellClip {
+ public:
+  CellClip(HDC dc, const RECT& r) : dc_(dc), old_(CreateRectRgn(0, 0, 0, 0)) {
+    had_clip_ = old_ && GetClipRgn(dc, old_.get()) == 1;
+    IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+  }
+  ~CellClip() { SelectClipRgn(dc_, had_clip_ ? old_.get() : nullptr); }
+  CellClip(const CellClip&) = delete;
+  CellClip& operator=(const CellClip&) = delete;
+
+ private:
+  HDC dc_;
+  UniqueGdi<HRGN> old_;
+  bool had_clip_ = false;
+};
+
 }  // namespace
 
 TColor TCustomGrid::GridLineColor(bool fixed_area) const {
@@ -96,8 +115,7 @@ void TCustomGrid::DrawCells(TCanvas& canvas, const TGridDrawInfo& info) {
               (!current || options_.Contains(goDrawFocusSelected) || options_.Contains(goRowSelect)))
             state.Include(gdSelected);
         }
-        SavedDCState saved(dc);
-        IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+        CellClip clip(dc, r);
         try {
           DrawCell(col, row, r, state);
         } catch (...) {

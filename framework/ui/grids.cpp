@@ -29,7 +29,9 @@ HM_PUBLISH(TCustomGrid) {
 }
 
 TCustomGrid::TCustomGrid(TComponent* owner)
-    : TCustomControl(owner), col_widths_(5, default_col_width_), row_heights_(5, default_row_height_) {
+    : TCustomControl(owner) {
+  col_widths_.assign(5, default_col_width_);
+  row_heights_.assign(5, default_row_height_);
   SetBounds(0, 0, 320, 120);
   SetColor(clWindow);
   SetTabStop(true);

@@ -106,6 +106,8 @@ void AttachNativeMenu(TCustomForm& form) {
   HWND window = form.Handle();
   ::SetMenu(window, menu ? menu->Handle() : nullptr);
   DrawMenuBar(window);
+  // The bar takes its rows from the client: aligned controls follow.
+  form.AlignControls();
 }
 
 // Sits in the form's window-procedure slot in front of what was there.

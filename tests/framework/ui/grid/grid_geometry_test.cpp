@@ -17,6 +17,23 @@ void ExpectRect(const RECT& r, int left, int top, int right, int bottom) {
   EXPECT_EQ(r.bottom, bottom);
 }
 
+TEST(GridGeometry, ANewGridHasFiveDefaultCellsEachWay) {
+  auto owner = MakeRoot<TForm>();
+  auto* g = MakeOwned<TCustomGrid>(*owner);
+  ASSERT_EQ(g->ColCount(), 5);
+  ASSERT_EQ(g->RowCount(), 5);
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(g->ColWidths(i), 64);
+    EXPECT_EQ(g->RowHeights(i), 24);
+  }
+  EXPECT_EQ(g->FixedCols(), 1);
+  EXPECT_EQ(g->LeftCol(), 1);
+  g->SetDefaultColWidth(30);
+  EXPECT_EQ(g->ColWidths(4), 30);
+  g->SetColCount(7);
+  EXPECT_EQ(g->ColWidths(6), 30);  // new columns take the default
+}
+
 TEST(GridGeometry, CellRectanglesFollowWidthsHeightsAndLines) {
   GridFixture f;
   ExpectRect(f.grid->CellRect(0, 0), 0, 0, 20, 19);
@@ -79,6 +96,12 @@ TEST(GridGeometry, MovingTheCurrentCellScrollsItIntoView) {
   f.grid->FocusCell(1, 1, true);
   EXPECT_TRUE(asked);
   EXPECT_EQ(f.grid->Col(), 4);  // refused
+  // A grid with no room yet does not scroll for the current cell.
+  f.grid->OnSelectCell.Clear();
+  f.grid->SetTopRow(1);
+  f.grid->SetBounds(0, 0, 150, 10);
+  f.grid->FocusCell(1, 5, true);
+  EXPECT_EQ(f.grid->TopRow(), 1);
 }
 
 TEST(GridGeometry, VerticalScrollBarCoversTheUsefulTopRows) {

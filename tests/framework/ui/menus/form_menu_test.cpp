@@ -62,6 +62,18 @@ TEST(FormMenu, TheMenuIsAttachedWhenTheWindowIsMadeLaterAndSurvivesIt) {
   EXPECT_EQ(GetMenuItemCount(native), 1);
 }
 
+TEST(FormMenu, AlignedControlsMakeRoomForTheBar) {
+  MenuForm f;
+  auto* panel = MakeOwned<TCustomControl>(*f.form);
+  panel->SetParent(f.form.get());
+  panel->SetAlign(alClient);
+  f.form->HandleNeeded();
+  const int without_bar = panel->Height();
+  SetFormMenu(*f.form, f.menu);
+  EXPECT_EQ(panel->Height(), f.form->ClientHeight());
+  EXPECT_LT(panel->Height(), without_bar);
+}
+
 TEST(FormMenu, MenuCommandsClickTheirItems) {
   MenuForm f;
   int clicks = 0, opened = 0;
