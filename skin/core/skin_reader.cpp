@@ -36,6 +36,7 @@ void TSkinReader::Clear() {
 bool TSkinReader::Load(TStream& archive) {
   Clear();
 
+  // Stored: the unpacked size, then the LZH stream.
   TMemoryStream unpacked;
   archive.SetPosition(0);
   const std::int64_t archiveSize = archive.Size();
@@ -49,6 +50,7 @@ bool TSkinReader::Load(TStream& archive) {
     codec.Decode(size);
   }
 
+  // Header: version, name text length, 8 reserved bytes.
   const std::string_view bytes = unpacked.Bytes();
   if (static_cast<std::int64_t>(bytes.size()) < kHeaderSize) return false;
   version_ = Int32At(bytes.data());
@@ -59,9 +61,11 @@ bool TSkinReader::Load(TStream& archive) {
     return false;
   }
 
+  // Names, one per line, then one size per name, then the member data.
   std::int64_t offset = kHeaderSize;
   if (nameLength_ < 0 || nameLength_ > static_cast<std::int64_t>(bytes.size()) - offset) return false;
-  const std::string names = ascii::Lower(bytes.substr(static_cast<std::size_t>(offset), static_cast<std::size_t>(nameLength_)));
+  const std::string names =
+      ascii::Lower(bytes.substr(static_cast<std::size_t>(offset), static_cast<std::size_t>(nameLength_)));
   offset += nameLength_;
   std::vector<std::string> lines = SplitLines(names);
   if (lines.size() > static_cast<std::size_t>(kSkinMaxMembers)) return false;
