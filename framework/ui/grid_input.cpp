@@ -270,8 +270,9 @@ void TCustomGrid::MouseMove(TShiftState, int x, int y) {
   }
 }
 
-void TCustomGrid::MouseUp(TMouseButton button, TShiftState, int x, int y) {
-  if (button != mbLeft) return;
+// Any button's release ends a drag: a descendant may start one from a
+// right-button press.
+void TCustomGrid::MouseUp(TMouseButton, TShiftState, int x, int y) {
   const TGridState state = grid_state_;
   if (state == gsNormal) return;
   const int sizing_index = sizing_index_;

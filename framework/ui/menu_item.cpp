@@ -326,6 +326,11 @@ void TMenuItem::Click() {
 // ---- Owner drawing
 
 void TMenuItem::MeasureItem(TCanvas& canvas, int& width, int& height) {
+  MeasureOwnSize(canvas, width, height);
+  OnMeasureItem(this, &canvas, width, height);
+}
+
+void TMenuItem::MeasureOwnSize(TCanvas& canvas, int& width, int& height) const {
   const TImageList* images = GetImageList();
   const bool top_level = TopLevel();
   const int glyph_w = images ? images->Width() : kGlyphSize;
@@ -350,7 +355,6 @@ void TMenuItem::MeasureItem(TCanvas& canvas, int& width, int& height) {
       height = std::max(text_h, glyph_h) + 4;
     }
   }
-  OnMeasureItem(this, &canvas, width, height);
 }
 
 void TMenuItem::AdvancedDrawItem(TCanvas& canvas, RECT rect, TOwnerDrawState state, bool top_level) {

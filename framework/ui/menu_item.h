@@ -92,8 +92,10 @@ class TMenuItem : public TComponent {
   virtual void Click();
 
   // Owner drawing. MeasureItem computes the item's own size on the canvas
-  // (which carries the menu font), then lets OnMeasureItem adjust it.
+  // (which carries the menu font), then lets OnMeasureItem adjust it;
+  // MeasureOwnSize is the first half alone (a skin's handler builds on it).
   void MeasureItem(TCanvas& canvas, int& width, int& height);
+  void MeasureOwnSize(TCanvas& canvas, int& width, int& height) const;
   // OnAdvancedDrawItem when assigned, else OnDrawItem, else the default look.
   void AdvancedDrawItem(TCanvas& canvas, RECT rect, TOwnerDrawState state, bool top_level);
   void DrawDefault(TCanvas& canvas, RECT rect, TOwnerDrawState state, bool top_level);

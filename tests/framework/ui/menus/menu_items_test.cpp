@@ -6,6 +6,7 @@
 
 #include "framework/core/form_description.h"
 #include "framework/core/text.h"
+#include "framework/ui/canvas.h"
 #include "framework/ui/form.h"
 #include "framework/ui/exceptions.h"
 #include "framework/ui/menus.h"
@@ -108,7 +109,40 @@ TEST(MenuItems, InsertingAnItemIntoItselfOrTwiceFails) {
   EXPECT_EQ(a->Count(), 1);
 }
 
+TEST(MenuItems, AMeasureHandlerAdjustsTheItemsOwnSize) {
+  auto owner = MakeRoot<TComponent>();
+  auto* menu = MakeOwned<TPopupMenu>(*owner);
+  TMenuItem* item = NewItem(*owner, *menu->Items(), "&Open");
+  TCanvas canvas;
+  HDC screen = GetDC(nullptr);
+  canvas.SetHandle(screen);
+  int own_w = 0, own_h = 0;
+  item->MeasureOwnSize(canvas, own_w, own_h);
+  item->OnMeasureItem = [](TObject*, TCanvas*, int& width, int& height) {
+    width += 35;
+    height += 1;
+  };
+  int w = 0, h = 0;
+  item->MeasureItem(canvas, w, h);
+  EXPECT_EQ(w, own_w + 35);
+  EXPECT_EQ(h, own_h + 1);
+  int again_w = 0, again_h = 0;
+  item->MeasureOwnSize(canvas, again_w, again_h);  // the handler stays out
+  EXPECT_EQ(again_w, own_w);
+  // A separator is a thin strip whatever its font.
+  TMenuItem* line = NewItem(*owner, *menu->Items(), "-");
+  line->MeasureOwnSize(canvas, w, h);
+  EXPECT_LT(h, own_h);
+  canvas.SetHandle(nullptr);
+  ReleaseDC(nullptr, screen);
+}
+
 constexpr char kForm[] = R"(object Form1: TForm
+  object MainMenu1: TMainMenu
+    object Bar1: TMenuItem
+      Caption = '查询(&Q)'
+    end
+  end
   object PopupMenu1: TPopupMenu
     OwnerDraw = True
     Alignment = paRight
@@ -134,6 +168,11 @@ end
 )";
 
 void ExpectStoredMenu(TForm& form) {
+  auto* bar = dynamic_cast<TMainMenu*>(form.FindComponent("MainMenu1"));
+  ASSERT_NE(bar, nullptr);
+  ASSERT_EQ(bar->Items()->Count(), 1);
+  EXPECT_EQ(bar->Items()->Items(0)->Caption(), "查询(&Q)");
+  EXPECT_TRUE(bar->Items()->Items(0)->TopLevel());
   auto* menu = dynamic_cast<TPopupMenu*>(form.FindComponent("PopupMenu1"));
   ASSERT_NE(menu, nullptr);
   EXPECT_TRUE(menu->OwnerDraw());
