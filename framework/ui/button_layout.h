@@ -3,7 +3,7 @@
 // caption; -1 for either means "centre what is there".
 #pragma once
 
-#include <windows.h>
+#include "framework/ui/win32.h"
 
 #include "framework/core/enum_type.h"
 

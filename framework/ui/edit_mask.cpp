@@ -1,6 +1,6 @@
 #include "framework/ui/edit_mask.h"
 
-#include <windows.h>
+#include "framework/ui/win32.h"
 
 #include "framework/core/text.h"
 

@@ -17,6 +17,8 @@ class TCustomGroupBox : public TCustomControl {
  public:
   explicit TCustomGroupBox(TComponent* owner);
   void WndProc(TMessage& message) override;
+  // No window border: the frame is painted inside.
+  RECT ClientRect() const override { return RECT{0, 0, Width(), Height()}; }
 
  protected:
   void Paint() override;

@@ -13,6 +13,13 @@ namespace {
 // Display area inset and tab height used before the window exists.
 constexpr int kFrameInset = 4;
 constexpr int kDefaultTabHeight = 20;
+
+// While the form goes, its page control must not show pages or lay them
+// out: that would ask for windows that are being torn down.
+bool GoingAway(const TComponent& c) {
+  return c.ComponentState().Contains(csDestroying) ||
+         (c.Owner() && c.Owner()->ComponentState().Contains(csDestroying));
+}
 }  // namespace
 
 // ---- TTabSheet
@@ -142,6 +149,11 @@ void TPageControl::RecreateWnd() {
   HandleNeeded();
 }
 
+RECT TPageControl::ClientRect() const {
+  if (HandleAllocated()) return TWinControl::ClientRect();
+  return RECT{0, 0, Width(), Height()};
+}
+
 void TPageControl::AdjustClientRect(RECT& rect) const {
   if (HandleAllocated()) {
     // TCM_ADJUSTRECT only reads the window; the handle exists already.
@@ -173,7 +185,7 @@ void TPageControl::RemovePage(TTabSheet& page) {
     active_page_ = nullptr;
   }
   std::erase(pages_, &page);
-  if (ComponentState().Contains(csDestroying)) return;
+  if (GoingAway(*this) || GoingAway(page)) return;
   UpdateTabs();
   if (next) SetActivePage(next);
 }

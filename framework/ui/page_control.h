@@ -37,6 +37,8 @@ class TTabSheet : public TCustomControl {
 
   void SetParent(TWinControl* parent) override;
   void SetParentComponent(TComponent* parent) override;
+  // No border: the client area is the whole page, window or not.
+  RECT ClientRect() const override { return RECT{0, 0, Width(), Height()}; }
 
  protected:
   void CMTextChanged(TMessage& message) override;
@@ -83,6 +85,9 @@ class TPageControl : public TWinControl {
 
   void WndProc(TMessage& message) override;
   void Loaded() override;
+  // The tab control has no border; without a window this must not ask for
+  // the parent's window (as the base's estimate would).
+  RECT ClientRect() const override;
 
  protected:
   void CreateParams(TCreateParams& params) override;

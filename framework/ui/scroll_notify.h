@@ -5,7 +5,7 @@
 // still gets the original and ignores it).
 #pragma once
 
-#include <windows.h>
+#include "framework/ui/win32.h"
 
 #include "framework/ui/messages.h"
 

@@ -96,6 +96,10 @@ void TWinControl::Destroying() {
 // ---- The native window
 
 HWND TWinControl::Handle() {
+  if (handle_) return handle_;
+  // The parent first: making its window makes ours too (CreateHandleDone),
+  // and a second window for the same control would be orphaned.
+  if (Parent()) Parent()->HandleNeeded();
   if (!handle_) {
     CreateWnd();
     CreateHandleDone();
