@@ -16,7 +16,8 @@
 // A getter is a const member function, a data member or a callable taking
 // const T&; a setter is a member function taking the value, a data member, a
 // callable (T&, value), or absent (then a value
-// property is read-only and not stored). Kinds: integral types → integer;
+// property is read-only and not stored). Persistent objects held by value as
+// data members are published by address. Kinds: integral types → integer;
 // bool and HM_ENUM types → enumeration; Set<E> → set; TColor → colour;
 // std::string → string; pointers (or unique_ptrs) to TStrings → string list,
 // to TCollection → collection, to TComponent → component reference (needs a
@@ -135,7 +136,8 @@ auto GetValue(const T& obj, G get) {
       return static_cast<std::remove_cvref_t<decltype(v)>>(v);
   } else {
     const auto& v = obj.*get;
-    if constexpr (requires { v.get(); }) return v.get();
+    if constexpr (std::is_base_of_v<TPersistent, std::remove_cvref_t<decltype(v)>>) return &v;  // held by value
+    else if constexpr (requires { v.get(); }) return v.get();
     else return std::remove_cvref_t<decltype(v)>(v);
   }
 }

@@ -24,7 +24,7 @@ HM_PUBLISH(TSampleControl) {
 
 HM_PUBLISH(TSamplePanel) {}
 
-HM_PUBLISH(TSampleMemo) { p.Prop("Lines", &TSampleMemo::Lines); }
+HM_PUBLISH(TSampleMemo) { p.Prop("Lines", &TSampleMemo::lines); }
 
 HM_PUBLISH(TSampleColumnTitle) {
   p.Prop("Caption", &TSampleColumnTitle::caption, &TSampleColumnTitle::caption);

@@ -76,7 +76,6 @@ class TSampleMemo : public TSampleControl {
  public:
   using TSampleControl::TSampleControl;
   TStringList lines;
-  TStrings* Lines() const { return const_cast<TStringList*>(&lines); }
 };
 
 class TSampleColumnTitle : public TPersistent {
