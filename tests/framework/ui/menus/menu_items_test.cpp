@@ -99,6 +99,25 @@ TEST(MenuItems, CommandsAndShortCutsClickOnlyUsableItems) {
   EXPECT_FALSE(other->DispatchCommand(save->Command()));
 }
 
+TEST(MenuItems, FreeingTheMenuFirstLeavesItsItemsUsable) {
+  auto owner = MakeRoot<TComponent>();
+  auto* menu = MakeOwned<TPopupMenu>(*owner);
+  TMenuItem* a = NewItem(*owner, *menu->Items(), "a");
+  TMenuItem* b = NewItem(*owner, *a, "b");
+  HMENU sub = a->Handle();
+  menu->Handle();
+  owner->FreeComponent(*menu);
+  EXPECT_EQ(a->Parent(), nullptr);
+  EXPECT_EQ(a->GetParentMenu(), nullptr);
+  EXPECT_TRUE(IsMenu(sub));  // a's own list outlives the menu it sat in
+  a->SetCaption("still here");
+  EXPECT_EQ(TMenuItem::FromCommand(b->Command()), b);
+  const UINT command = b->Command();
+  owner->FreeComponent(*b);
+  EXPECT_EQ(TMenuItem::FromCommand(command), nullptr);
+  EXPECT_EQ(GetMenuItemCount(sub), 0);
+}
+
 TEST(MenuItems, InsertingAnItemIntoItselfOrTwiceFails) {
   auto owner = MakeRoot<TComponent>();
   auto* menu = MakeOwned<TPopupMenu>(*owner);
