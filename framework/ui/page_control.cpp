@@ -327,6 +327,17 @@ void TPageControl::Loaded() {
   UpdateTabs();
 }
 
+// The pages leave one by one as the base lets go of its children; with
+// none showing, nothing is laid out (nor any window asked for) meanwhile.
+void TPageControl::Destroying() {
+  if (active_page_) {
+    TTabSheet* page = active_page_;
+    active_page_ = nullptr;
+    page->SetVisible(false);
+  }
+  TWinControl::Destroying();
+}
+
 void TPageControl::CNNotify(TMessage& message) {
   const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
   switch (header->code) {

@@ -96,6 +96,7 @@ class TPageControl : public TWinControl {
   void AdjustClientRect(RECT& rect) const override;
   void CNNotify(TMessage& message);
   void CMDialogKey(TMessage& message) override;
+  void Destroying() override;
 
  private:
   friend class TTabSheet;

@@ -1,0 +1,23 @@
+// Shows the form with every control class; closes after the number of
+// seconds given as the first argument (default: when the user closes it).
+#include "framework/ui/win32.h"
+
+#include <cstdlib>
+
+#include "framework/ui/application.h"
+#include "showcase_form.h"
+
+int main(int argc, char** argv) {
+  using namespace hm;
+  test::RegisterControlClasses();
+  Application().Initialize();
+  Application().SetTitle("Controls");
+  auto* form = Application().CreateForm<test::TControlsShowcase>();
+  (void)form;
+  const int seconds = argc > 1 ? std::atoi(argv[1]) : 0;
+  if (seconds > 0) SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000, [](HWND, UINT, UINT_PTR, DWORD) {
+      Application().Terminate();
+    });
+  Application().Run();
+  return 0;
+}
