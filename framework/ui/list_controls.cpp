@@ -103,6 +103,10 @@ int TCustomListBox::ItemIndex() const {
 }
 
 void TCustomListBox::SetItemIndex(int value) {
+  if (Loading()) {
+    item_index_ = value;  // the items may come later; made good with the window
+    return;
+  }
   if (value < -1 || value >= items_->Count()) value = -1;
   item_index_ = value;
   if (Loading() || !HandleAllocated()) return;
@@ -115,6 +119,12 @@ void TCustomListBox::SetItemIndex(int value) {
   } else {
     SendMessageW(Handle(), LB_SETCURSEL, static_cast<WPARAM>(value), 0);
   }
+}
+
+// The stored index waited for the items.
+void TCustomListBox::Loaded() {
+  TWinControl::Loaded();
+  SetItemIndex(item_index_);
 }
 
 bool TCustomListBox::Selected(int index) const {
@@ -258,10 +268,19 @@ int TComboBox::ItemIndex() const {
 }
 
 void TComboBox::SetItemIndex(int value) {
+  if (Loading()) {
+    item_index_ = value;
+    return;
+  }
   if (value < -1 || value >= items_->Count()) value = -1;
   item_index_ = value;
   text_ = value >= 0 ? items_->Get(value) : std::string();
   if (HandleAllocated()) SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(value), 0);
+}
+
+void TComboBox::Loaded() {
+  TWinControl::Loaded();
+  if (item_index_ >= 0) SetItemIndex(item_index_);
 }
 
 // In a list-only combo the text can only be an item's.

@@ -44,6 +44,7 @@ class TCustomListBox : public TWinControl {
   TNotifyEvent OnDblClick;
 
   void WndProc(TMessage& message) override;
+  void Loaded() override;
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -96,6 +97,7 @@ class TComboBox : public TWinControl {
   TNotifyEvent OnCloseUp;
 
   void WndProc(TMessage& message) override;
+  void Loaded() override;
 
  protected:
   void CreateParams(TCreateParams& params) override;

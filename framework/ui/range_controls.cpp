@@ -322,8 +322,6 @@ void TUpDown::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.class_name = UPDOWN_CLASSW;
   params.own_class = false;
-  if (align_button_ == udLeft) params.style |= UDS_ALIGNLEFT;
-  else params.style |= UDS_ALIGNRIGHT;
   if (orientation_ == udHorizontal) params.style |= UDS_HORZ;
   if (arrow_keys_) params.style |= UDS_ARROWKEYS;
   if (!thousands_) params.style |= UDS_NOTHOUSANDS;
@@ -339,6 +337,19 @@ void TUpDown::CreateHandleDone() {
   SendMessageW(h, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&accel));
   if (associate_) SendMessageW(h, UDM_SETBUDDY, reinterpret_cast<WPARAM>(associate_->Handle()), 0);
   SendMessageW(h, UDM_SETPOS32, 0, position_);
+}
+
+// Placed by the control rather than by UDS_ALIGN*, which would narrow the
+// associate each time a window is made and so change stored sizes.
+void TUpDown::PlaceBesideAssociate() {
+  if (!associate_ || Loading() || associate_->Parent() != Parent()) return;
+  const int left = align_button_ == udLeft ? associate_->Left() - Width() : associate_->Left() + associate_->Width();
+  SetBounds(left, associate_->Top(), Width(), associate_->Height());
+}
+
+void TUpDown::Loaded() {
+  TWinControl::Loaded();
+  PlaceBesideAssociate();
 }
 
 void TUpDown::Recreate() {
@@ -391,13 +402,14 @@ void TUpDown::SetAssociate(TWinControl* control) {
   if (associate_) RemoveFreeNotification(associate_);
   associate_ = control;
   if (control) FreeNotification(control);
+  PlaceBesideAssociate();
   Recreate();
 }
 
 void TUpDown::SetAlignButton(TUDAlignButton value) {
   if (value == align_button_) return;
   align_button_ = value;
-  Recreate();
+  PlaceBesideAssociate();
 }
 
 void TUpDown::SetOrientation(TUDOrientation value) {

@@ -187,8 +187,13 @@ class TUpDown : public TWinControl {
   void CreateHandleDone() override;
   void Notification(TComponent* component, TOperation operation) override;
 
+ public:
+  void Loaded() override;
+
  private:
   void Recreate();
+  // Beside the associate, as high as it; the associate keeps its size.
+  void PlaceBesideAssociate();
   int min_ = 0, max_ = 100, increment_ = 1;
   mutable int position_ = 0;
   TWinControl* associate_ = nullptr;  // not owned; free notification clears it
