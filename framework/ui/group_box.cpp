@@ -121,6 +121,10 @@ void TRadioGroup::SyncButtons() {
     auto* button = MakeOwned<TRadioButton>(*this);
     button->OnClick = [this, button](TObject*) { ButtonClicked(*button); };
     button->SetParent(this);
+    // Following the parent's font while the window exists leaves it a
+    // handle the font object has just deleted; hand it a live one.
+    if (button->HandleAllocated())
+      SendMessageW(button->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(button->Font()->Handle()), TRUE);
     buttons_.push_back(button);
   }
   updating_ = true;

@@ -123,6 +123,18 @@ TEST_F(ControlsTest, RadioGroupAndItsButtonsAgree) {
   EXPECT_GT(group.Buttons(2)->Left(), group.Buttons(0)->Left());
 }
 
+// The group's buttons are made while its window exists; they must still
+// show the group's font, not a deleted one.
+TEST_F(ControlsTest, RadioGroupButtonsShowTheGroupsFont) {
+  auto& group = Get<TRadioGroup>("RadioGroup1");
+  for (int i = 0; i < group.Items()->Count(); ++i) {
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(group.Buttons(i)->Handle(), WM_GETFONT, 0, 0));
+    LOGFONTW lf{};
+    ASSERT_NE(GetObjectW(font, sizeof(lf), &lf), 0) << i;
+    EXPECT_EQ(Narrow(lf.lfFaceName), "Tahoma") << i;
+  }
+}
+
 TEST_F(ControlsTest, ListBoxItemsFollowChangesAndSurviveANewWindow) {
   auto& list = Get<TListBox>("ListBox1");
   list.Items()->Add("深圳");
