@@ -25,7 +25,7 @@ std::uint32_t At(const BmpImage& image, int x, int y) {
 BmpImage Decode(const std::vector<std::uint8_t>& bytes) {
   // An exactly sized heap copy, so a stray read leaves the allocation.
   auto copy = std::make_unique<std::uint8_t[]>(bytes.size());
-  std::memcpy(copy.get(), bytes.data(), bytes.size());
+  if (!bytes.empty()) std::memcpy(copy.get(), bytes.data(), bytes.size());
   return DecodeBmp(copy.get(), bytes.size());
 }
 
