@@ -337,6 +337,8 @@ void TUpDown::CreateHandleDone() {
   SendMessageW(h, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&accel));
   if (associate_) SendMessageW(h, UDM_SETBUDDY, reinterpret_cast<WPARAM>(associate_->Handle()), 0);
   SendMessageW(h, UDM_SETPOS32, 0, position_);
+  // The associate's window may have sized itself to its font just now.
+  PlaceBesideAssociate();
 }
 
 // Placed by the control rather than by UDS_ALIGN*, which would narrow the

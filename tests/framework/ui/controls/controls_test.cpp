@@ -8,6 +8,7 @@
 #include "framework/ui/button_layout.h"
 #include "framework/ui/buttons.h"
 #include "framework/ui/check_box.h"
+#include "framework/ui/edits.h"
 #include "framework/ui/group_box.h"
 #include "framework/ui/list_controls.h"
 #include "framework/ui/range_controls.h"
@@ -193,6 +194,20 @@ TEST_F(ControlsTest, TrackBarReportsThumbMovesByTheKeyboard) {
   EXPECT_EQ(changes, 1);
   track.SetPosition(100);
   EXPECT_EQ(track.Position(), 20);
+}
+
+TEST_F(ControlsTest, UpDownSitsBesideItsAssociateAndWritesItsPosition) {
+  auto& up = Get<TUpDown>("UpDown1");
+  auto& edit = Get<TEdit>("Edit3");
+  EXPECT_EQ(edit.Width(), 60);  // not narrowed
+  EXPECT_EQ(up.Left(), edit.Left() + edit.Width());
+  EXPECT_EQ(up.Height(), edit.Height());
+  up.SetPosition(7);
+  wchar_t text[8] = {};
+  GetWindowTextW(edit.Handle(), text, 8);
+  EXPECT_STREQ(text, L"7");
+  up.SetPosition(50);
+  EXPECT_EQ(up.Position(), 10);
 }
 
 TEST_F(ControlsTest, ProgressBarStepsWithinItsRange) {
