@@ -1,10 +1,12 @@
 // Shows the form with every control class; closes after the number of
-// seconds given as the first argument (default: when the user closes it).
+// seconds given as the first argument (default: when the user closes it);
+// a second argument picks the page shown.
 #include "framework/ui/win32.h"
 
 #include <cstdlib>
 
 #include "framework/ui/application.h"
+#include "framework/ui/page_control.h"
 #include "showcase_form.h"
 
 int main(int argc, char** argv) {
@@ -13,7 +15,10 @@ int main(int argc, char** argv) {
   Application().Initialize();
   Application().SetTitle("Controls");
   auto* form = Application().CreateForm<test::TControlsShowcase>();
-  (void)form;
+  if (argc > 2) {
+    if (auto* pages = dynamic_cast<TPageControl*>(form->FindComponent("PageControl1")))
+      pages->SetActivePageIndex(std::atoi(argv[2]));
+  }
   const int seconds = argc > 1 ? std::atoi(argv[1]) : 0;
   if (seconds > 0) SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000, [](HWND, UINT, UINT_PTR, DWORD) {
       Application().Terminate();
