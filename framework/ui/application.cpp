@@ -10,7 +10,9 @@
 #include "framework/ui/exceptions.h"
 #include "framework/ui/form.h"
 #include "framework/ui/message_box.h"
+#include "framework/ui/menus.h"
 #include "framework/ui/messages.h"
+#include "framework/ui/shortcut.h"
 
 namespace hm {
 
@@ -122,6 +124,19 @@ bool TApplication::IsKeyMsg(MSG& msg) {
   if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
   TWinControl* control = FindControlOrAncestor(msg.hwnd);
   if (!control) return false;
+  // The form's menu bar sees its shortcuts before any control does.
+  if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+    TCustomForm* form = control->ParentForm();
+    if (!form && control->InheritsFrom("TCustomForm")) form = static_cast<TCustomForm*>(control);
+    if (TMainMenu* menu = form ? FormMenu(*form) : nullptr) {
+      try {
+        if (menu->IsShortCut(static_cast<WORD>(msg.wParam), KeyboardShiftState())) return true;
+      } catch (...) {
+        HandleException();
+        return true;
+      }
+    }
+  }
   TMessage message{CN_BASE + msg.message, msg.wParam, msg.lParam, 0};
   try {
     control->Perform(message);

@@ -8,6 +8,7 @@
 #include "framework/ui/application.h"
 #include "framework/ui/exceptions.h"
 #include "framework/ui/handles.h"
+#include "framework/ui/menus.h"
 
 namespace hm {
 
@@ -46,6 +47,9 @@ HM_PUBLISH(TCustomForm) {
   p.Prop("ClientHeight", &TCustomForm::ClientHeightValue, &TCustomForm::SetClientHeight).NotStored();
   p.Prop("ClientWidth", &TCustomForm::ClientWidthValue, &TCustomForm::SetClientWidth).NotStored();
   p.Prop("Icon", &TCustomForm::Icon);
+  p.Prop(
+      "Menu", [](const TCustomForm& form) { return FormMenu(form); },
+      [](TCustomForm& form, TMainMenu* menu) { SetFormMenu(form, menu); });
   p.Prop("PixelsPerInch", &TCustomForm::PixelsPerInch, &TCustomForm::SetPixelsPerInch);
   p.Prop("Position", &TCustomForm::Position, &TCustomForm::SetPosition);
   p.Prop("TextHeight", &TCustomForm::TextHeight, &TCustomForm::SetTextHeight);

@@ -3,12 +3,12 @@
 // on the same base.
 #pragma once
 
+#include "framework/data/alignment.h"
 #include "framework/ui/control.h"
 #include "framework/ui/win_control.h"
 
 namespace hm {
 
-HM_ENUM(TAlignment, taLeftJustify, taRightJustify, taCenter)
 HM_ENUM(TPanelBevel, bvNone, bvLowered, bvRaised, bvSpace)
 
 // Text painted by its parent. Alt + its "&" character focuses FocusControl.

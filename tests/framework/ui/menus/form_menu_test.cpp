@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "framework/core/form_description.h"
+#include "framework/core/typinfo.h"
 #include "framework/ui/application.h"
 #include "framework/ui/canvas.h"
 #include "framework/ui/form.h"
@@ -141,6 +143,54 @@ TEST(FormMenu, OwnerDrawnBarItemsUseTheirMeasureAndDrawHandlers) {
   ReleaseDC(f.form->Handle(), dc);
   EXPECT_EQ(pixel, RGB(0, 255, 0));
   f.form->Hide();
+}
+
+}  // namespace
+}  // namespace hm
+
+namespace hm {
+namespace {
+
+constexpr char kMenuForm[] = R"(object Form1: TForm
+  Menu = MainMenu1
+  object MainMenu1: TMainMenu
+    object File1: TMenuItem
+      Caption = '&File'
+      object Save1: TMenuItem
+        Caption = '&Save'
+        ShortCut = 16467
+      end
+    end
+  end
+end
+)";
+
+TEST(FormMenu, ADescriptionSetsTheMenuBarAndItsShortcutsReachTheItems) {
+  auto form = MakeRoot<TForm>();
+  ReadComponent(*form, kMenuForm);
+  auto* menu = static_cast<TMainMenu*>(form->FindComponent("MainMenu1"));
+  auto* save = static_cast<TMenuItem*>(form->FindComponent("Save1"));
+  ASSERT_NE(menu, nullptr);
+  ASSERT_NE(save, nullptr);
+  EXPECT_EQ(FormMenu(*form), menu);
+  EXPECT_EQ(GetPropObject(form.get(), "Menu", "TMainMenu"), menu);
+  int saves = 0;
+  save->OnClick = [&](TObject*) { ++saves; };
+  form->SetBounds(40, 40, 300, 200);
+  form->Show();
+  SetForegroundWindow(form->Handle());
+  SetFocus(form->Handle());
+  // Ctrl+S (16467 = Ctrl + 'S') as the message loop sees it; the key state
+  // is set locally, as a key posted from outside would not set it.
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  PostMessageW(form->Handle(), WM_KEYDOWN, 'S', 0);
+  Application().ProcessMessages();
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+  EXPECT_EQ(saves, 1);
 }
 
 }  // namespace
