@@ -1,6 +1,7 @@
 #include "framework/core/description_lexer.h"
 
 #include "framework/core/exception.h"
+#include "framework/core/text.h"
 
 namespace hm::description {
 namespace {
@@ -9,24 +10,6 @@ bool IsAlpha(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') |
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsHex(char c) { return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
 int HexValue(char c) { return IsDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10; }
-
-void AppendUtf8(std::string& out, unsigned long cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
 
 }  // namespace
 
@@ -116,7 +99,7 @@ std::string Lexer::ScanString() {
       const size_t start = pos_;
       while (pos_ < text_.size() && IsDigit(text_[pos_]) && pos_ - start < 8) code = code * 10 + (text_[pos_++] - '0');
       if (pos_ == start || code > 0x10FFFF) throw EReadError("Invalid character code in string");
-      AppendUtf8(out, code);
+      AppendUtf8(out, static_cast<char32_t>(code));
     } else {
       // A '+' between string parts (possibly across lines) joins them.
       const size_t save = pos_;

@@ -11,6 +11,8 @@ namespace hm {
 
 std::u16string Utf8ToUtf16(std::string_view utf8);
 std::string Utf16ToUtf8(std::u16string_view utf16);
+// Appends one code point as UTF-8.
+void AppendUtf8(std::string& out, char32_t codePoint);
 
 std::string Utf8ToGbk(std::string_view utf8);
 std::string GbkToUtf8(std::string_view gbk);

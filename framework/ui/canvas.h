@@ -100,4 +100,17 @@ class TCanvas {
   HFONT selected_font_ = nullptr;
 };
 
+// Lends a canvas a device context for one paint; it gives it back however
+// the paint ends.
+class TCanvasPaintScope {
+ public:
+  TCanvasPaintScope(TCanvas& canvas, HDC dc) : canvas_(canvas) { canvas_.SetHandle(dc); }
+  ~TCanvasPaintScope() { canvas_.SetHandle(nullptr); }
+  TCanvasPaintScope(const TCanvasPaintScope&) = delete;
+  TCanvasPaintScope& operator=(const TCanvasPaintScope&) = delete;
+
+ private:
+  TCanvas& canvas_;
+};
+
 }  // namespace hm

@@ -268,16 +268,10 @@ void TGraphicControl::Update() {
 }
 
 void TGraphicControl::PaintTo(HDC dc) {
-  canvas_->SetHandle(dc);
-  try {
-    canvas_->Font().Assign(*Font());
-    canvas_->Brush().SetColor(Color());
-    Paint();
-  } catch (...) {
-    canvas_->SetHandle(nullptr);
-    throw;
-  }
-  canvas_->SetHandle(nullptr);
+  TCanvasPaintScope scope(*canvas_, dc);
+  canvas_->Font().Assign(*Font());
+  canvas_->Brush().SetColor(Color());
+  Paint();
 }
 
 }  // namespace hm

@@ -694,16 +694,10 @@ TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner), canvas_(
 TCustomControl::~TCustomControl() = default;
 
 void TCustomControl::PaintWindow(HDC dc) {
-  canvas_->SetHandle(dc);
-  try {
-    canvas_->Font().Assign(*Font());
-    canvas_->Brush().SetColor(Color());
-    Paint();
-  } catch (...) {
-    canvas_->SetHandle(nullptr);
-    throw;
-  }
-  canvas_->SetHandle(nullptr);
+  TCanvasPaintScope scope(*canvas_, dc);
+  canvas_->Font().Assign(*Font());
+  canvas_->Brush().SetColor(Color());
+  Paint();
 }
 
 }  // namespace hm
