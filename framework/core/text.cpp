@@ -12,7 +12,6 @@ namespace hm {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
-constexpr int kGbkCodePage = 936;
 
 // Decodes one UTF-8 sequence at s[i]; malformed input (overlong, surrogate,
 // truncated, out of range) yields U+FFFD and consumes one byte.
@@ -128,6 +127,8 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
 }
 
 #ifdef _WIN32
+
+constexpr int kGbkCodePage = 936;
 
 std::wstring Widen(std::string_view utf8) {
   const std::u16string u = Utf8ToUtf16(utf8);

@@ -104,15 +104,6 @@ void TCustomForm::SetBorderStyle(TFormBorderStyle style) {
   if (HandleAllocated()) RecreateFrame();
 }
 
-void TCustomForm::RecreateFrame() {
-  TCreateParams params;
-  CreateParams(params);
-  SetWindowLongPtrW(Handle(), GWL_STYLE, static_cast<LONG_PTR>(params.style));
-  SetWindowLongPtrW(Handle(), GWL_EXSTYLE, static_cast<LONG_PTR>(params.ex_style));
-  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-}
-
 void TCustomForm::SetClientWidth(int width) {
   const RECT client = ClientRect();
   SetBounds(Left(), Top(), Width() + width - client.right, Height());

@@ -88,7 +88,6 @@ class TCustomForm : public TWinControl {
 
  private:
   void ScaleForDensity();
-  void RecreateFrame();
   void ScaleControls(TWinControl& parent, int multiplier, int divisor);
 
   TBorderIcons border_icons_{biSystemMenu, biMinimize, biMaximize};

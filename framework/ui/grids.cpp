@@ -306,16 +306,6 @@ void TCustomGrid::SetBorderStyle(TFormBorderStyle style) {
   RecreateFrame();
 }
 
-void TCustomGrid::RecreateFrame() {
-  if (!HandleAllocated()) return;
-  TCreateParams params;
-  CreateParams(params);
-  SetWindowLongPtrW(Handle(), GWL_STYLE, static_cast<LONG_PTR>(params.style));
-  SetWindowLongPtrW(Handle(), GWL_EXSTYLE, static_cast<LONG_PTR>(params.ex_style));
-  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-}
-
 void TCustomGrid::SetDefaultDrawing(bool value) {
   if (value == default_drawing_) return;
   default_drawing_ = value;

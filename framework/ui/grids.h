@@ -208,7 +208,6 @@ class TCustomGrid : public TCustomControl {
   void SetSizingPos(int pos);
   void SetMovePos(int pos);
   void InvalidateRect(const RECT& r);
-  void RecreateFrame();
 
   std::vector<int> col_widths_;
   std::vector<int> row_heights_;

@@ -700,4 +700,14 @@ void TCustomControl::PaintWindow(HDC dc) {
   Paint();
 }
 
+void TWinControl::RecreateFrame() {
+  if (!HandleAllocated()) return;
+  TCreateParams params;
+  CreateParams(params);
+  SetWindowLongPtrW(Handle(), GWL_STYLE, static_cast<LONG_PTR>(params.style));
+  SetWindowLongPtrW(Handle(), GWL_EXSTYLE, static_cast<LONG_PTR>(params.ex_style));
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 }  // namespace hm

@@ -96,6 +96,9 @@ class TWinControl : public TControl {
   void Loaded() override;
 
  protected:
+  // Applies what CreateParams now says about styles to the existing window
+  // and has its frame recalculated (no-op without a window).
+  void RecreateFrame();
   virtual void CreateParams(TCreateParams& params);
   virtual void CreateWnd();
   // Runs once the window exists (set the font, child windows).
