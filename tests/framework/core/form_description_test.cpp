@@ -258,6 +258,7 @@ const Malformed kMalformed[] = {
     {"UnresolvedReference", "object F: TSampleForm\n  object G: TSampleGrid\n    DataSource = Nobody\n  end\nend\n", 3, "G", "DataSource", "Component Nobody not found"},
     {"ReferenceOfOtherClass", "object F: TSampleForm\n  object G: TSampleGrid\n    DataSource = F\n  end\nend\n", 3, "G", "DataSource", "not a TSampleSource"},
     {"TruncatedBinary", "object F: TSampleForm\n  object S: TSampleSkin\n    SkinStream = {0A0000004142}\n  end\nend\n", 3, "S", "SkinStream", "truncated"},
+    {"BinaryLengthBeyondTheRecord", "object F: TSampleForm\n  object S: TSampleSkin\n    SkinStream = {FFFFFF7F41}\n  end\nend\n", 3, "S", "SkinStream", "truncated"},
     {"BinaryWithoutLength", "object F: TSampleForm\n  object S: TSampleSkin\n    SkinStream = {0A00}\n  end\nend\n", 3, "S", "SkinStream", "truncated"},
     {"OddHexDigits", "object F: TSampleForm\n  object S: TSampleSkin\n    SkinStream = {010000004}\n  end\nend\n", 3, "S", "SkinStream", "Odd number"},
     {"BadHexDigit", "object F: TSampleForm\n  object S: TSampleSkin\n    SkinStream = {0100 00XY}\n  end\nend\n", 3, "S", "SkinStream", "Invalid character 'X'"},

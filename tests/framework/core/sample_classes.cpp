@@ -1,5 +1,7 @@
 #include "tests/framework/core/sample_classes.h"
 
+#include "framework/core/exception.h"
+
 namespace hm::sample {
 
 HM_PUBLISH(TSampleFont) {
@@ -79,6 +81,8 @@ void TSampleGrid::Notification(TComponent* c, TOperation op) {
 void TSampleSkin::ReadStore(TStream& s) {
   const std::int32_t n = s.ReadInt32();
   if (n <= 0) return;
+  // A length beyond the record is damage, not a size to allocate.
+  if (n > s.Size() - s.Position()) throw EReadError("Stream read error");
   store.assign(static_cast<size_t>(n), '\0');
   s.ReadBuffer(store.data(), n);
 }

@@ -1,0 +1,6 @@
+object F: TSampleForm
+  Tag = 1
+  object B: TSampleControl
+    Visible = True
+    Caption = #0
+  end
