@@ -94,12 +94,16 @@ std::string Lexer::ScanString() {
         out += text_[pos_++];
       }
     } else if (pos_ < text_.size() && text_[pos_] == '#') {
-      ++pos_;
-      unsigned long code = 0;
-      const size_t start = pos_;
-      while (pos_ < text_.size() && IsDigit(text_[pos_]) && pos_ - start < 8) code = code * 10 + (text_[pos_++] - '0');
-      if (pos_ == start || code > 0x10FFFF) throw EReadError("Invalid character code in string");
-      AppendUtf8(out, static_cast<char32_t>(code));
+      char32_t code = ScanCharCode();
+      // Writers that count in UTF-16 units store a character beyond the
+      // BMP as two codes (#55357#56832); a lone half is no character.
+      if (code >= 0xD800 && code <= 0xDBFF && pos_ < text_.size() && text_[pos_] == '#') {
+        const size_t save = pos_;
+        const char32_t low = ScanCharCode();
+        if (low >= 0xDC00 && low <= 0xDFFF) code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+        else pos_ = save;
+      }
+      AppendUtf8(out, code >= 0xD800 && code <= 0xDFFF ? 0xFFFD : code);
     } else {
       // A '+' between string parts (possibly across lines) joins them.
       const size_t save = pos_;
@@ -116,6 +120,15 @@ std::string Lexer::ScanString() {
       return out;
     }
   }
+}
+
+char32_t Lexer::ScanCharCode() {
+  ++pos_;  // '#'
+  unsigned long code = 0;
+  const size_t start = pos_;
+  while (pos_ < text_.size() && IsDigit(text_[pos_]) && pos_ - start < 8) code = code * 10 + (text_[pos_++] - '0');
+  if (pos_ == start || code > 0x10FFFF) throw EReadError("Invalid character code in string");
+  return static_cast<char32_t>(code);
 }
 
 std::string Lexer::ReadHex(std::string& error) {

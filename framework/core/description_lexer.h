@@ -30,6 +30,8 @@ class Lexer {
   void SkipSpace();
   // Reads 'quoted' parts, #nnn codes and '+' joins into one string.
   std::string ScanString();
+  // A '#nnn' code at pos_.
+  char32_t ScanCharCode();
 
   std::string_view text_;
   size_t pos_ = 0;

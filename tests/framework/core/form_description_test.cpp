@@ -277,6 +277,12 @@ TEST_F(FormDescription, StringPartsJoinAndCodesAreCodePoints) {
   EXPECT_EQ(form->caption, "ab\xE5\xB7\xA5" "c'");
 }
 
+TEST_F(FormDescription, CodesOfUtf16HalvesJoinAndLoneHalvesAreReplaced) {
+  auto form = MakeRoot<TSampleForm>();
+  ReadComponent(*form, "object F: TSampleForm\n  Caption = #55357#56832'|'#55357'x'#56832#55357\nend\n");
+  EXPECT_EQ(form->caption, "\xF0\x9F\x98\x80|\xEF\xBF\xBDx\xEF\xBF\xBD\xEF\xBF\xBD");
+}
+
 TEST_F(FormDescription, HandlersSetInCodeAreNotStored) {
   auto form = MakeRoot<TSampleForm>();
   form->SetName("F");
