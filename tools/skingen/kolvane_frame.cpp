@@ -134,13 +134,13 @@ TImage TextBack(const TLook& look) {
     TImage f(32, kCaptionHeight);
     for (int y = 0; y < kCaptionHeight; ++y) f.HLine(0, y, f.Width(), TitleRow(look, active, y));
     const TBox plate{1, 3, 30, 18};
-    FillRoundBox(f, plate, 7, C(look, active, "plate_rim"));
+    FillRoundBox(f, plate, 9, C(look, active, "plate_rim"));
     const TBox inner = plate.Inset(1);
     const TRgb shine = C(look, active, "plate_shine");
     const TRowColour fill = VerticalGradient(C(look, active, "plate_top"), C(look, active, "plate_bottom"),
                                              inner.y + 1, inner.h - 1);
-    FillRoundBox(f, inner, 6, [&](int y) { return y == inner.y ? shine : fill(y); });
-    CutOutsideRoundBox(f, plate, 7);
+    FillRoundBox(f, inner, 8, [&](int y) { return y == inner.y ? shine : fill(y); });
+    CutOutsideRoundBox(f, plate, 9);
     frames.push_back(f);
   }
   return JoinVertically(frames);

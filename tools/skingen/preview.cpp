@@ -103,13 +103,13 @@ class TMock {
     Label(x + 5 + off + 12, y, captionWidth, kCaptionHeight - 2, 'c', active ? Col("caption_active") : Col("caption_inactive"),
           caption, 12, true);
     // Window icon (Action 3 at 14, 3): a stand-in drawn here, not a skin part.
-    TImage icon(16, 16, kMagenta);
+    TImage icon = d.Crop(x + 14, y + 3, 16, 16);
     FillRoundBox(icon, TBox{1, 1, 14, 14}, 3, Col("prog_bottom"));
     FillRoundBox(icon, TBox{2, 2, 12, 12}, 2, Col("prog_top"));
     icon.FillRect(5, 5, 6, 1, Col("white"));
     icon.FillRect(5, 8, 6, 1, Col("white"));
     icon.FillRect(5, 11, 4, 1, Col("white"));
-    d.Paste(icon, x + 14, y + 3, true);
+    d.Paste(icon, x + 14, y + 3);
     // Caption buttons, Align 1: x = width - XCoord.
     const int frame = active ? 1 : 4;
     d.Paste(FrameOf(Img("kol_icon_close.bmp"), 6, frame, false), x + w - 24, y + 5, true);
@@ -118,6 +118,21 @@ class TMock {
       d.Paste(FrameOf(Img("kol_icon_min.bmp"), 6, frame, false), x + w - 56, y + 5, true);
     }
     d.FillRect(x + 5, y + kCaptionHeight, w - 10, h - kCaptionHeight - 13, Col("face"));
+  }
+
+  // A bare active title strip with every caption button in every state
+  // the painter shows: resting, hot, pressed.
+  void CaptionStates(int x, int y, int w) {
+    TImage strip = NinePart(FrameOf(Img("kol_body_top.bmp"), 2, 1, true), w, kCaptionHeight, 1, 0, 1, 0, true);
+    int bx = 8;
+    for (const char* name : {"kol_icon_close.bmp", "kol_icon_max1.bmp", "kol_icon_max2.bmp", "kol_icon_min.bmp"}) {
+      for (int frame : {1, 3, 2}) {
+        strip.Paste(FrameOf(Img(name), 6, frame, false), bx, kolvane::kCaptionButtonTop, true);
+        bx += 16;
+      }
+      bx += 12;
+    }
+    out.image.Paste(strip, x, y);
   }
 
   void Button(int x, int y, int w, int h, int frame, const std::string& text, TRgb ink) {
@@ -275,6 +290,8 @@ TMockup BuildMockup(const std::vector<TSkinImage>& images, const TLook& look, in
   m.Button(cx + ww - 10 - 8 - 75, cy + wh - 25 - 13 - 8 - 26 - 34, 75, 26, 1, "关闭", ink);
 
   m.Menu(460, 200, 150, {"复制", "粘贴", "-", "关闭"}, 1);
+  m.CaptionStates(452, 330, 256);
+  m.Label(452, 358, 288, 16, 'l', look.Colour("white"), "标题按钮：常态、悬停、按下");
   return m.out;
 }
 
