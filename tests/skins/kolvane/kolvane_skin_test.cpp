@@ -281,6 +281,8 @@ TEST_F(KolvaneSkin, MagentaOnlyWhereThePainterCutsIt) {
   std::map<std::string, bool> opaque;  // member -> drawn without transparency
   opaque["kol_body_top.bmp"] = Int("Personality", "TopTrans") == 0;
   opaque["kol_body_bottom.bmp"] = Int("Personality", "BottomTrans") == 0;
+  opaque["kol_body_left.bmp"] = Int("Personality", "LeftTrans") == 0;
+  opaque["kol_body_right.bmp"] = Int("Personality", "RightTrans") == 0;
   opaque["kol_menu.bmp"] = true;          // the menu bar is copied opaquely
   opaque["kol_menubackground.bmp"] = true;
   for (const char* s : {"SunkEdge", "Headerbar", "StatusBarEdges", "HorzScroll", "VertScroll"})
