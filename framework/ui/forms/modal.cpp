@@ -66,7 +66,8 @@ TModalResult TCustomForm::ShowModal() {
     Show();
     while (modal_result_ == mrNone) {
       Application().HandleMessage();
-      if (Application().Terminated() || !Visible()) modal_result_ = mrCancel;
+      // Closing counts as Cancel unless the message that closed it set a result.
+      if ((Application().Terminated() || !Visible()) && modal_result_ == mrNone) modal_result_ = mrCancel;
     }
     result = modal_result_;
     // The windows behind come back before the dialog goes, so activation

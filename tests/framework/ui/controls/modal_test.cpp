@@ -108,6 +108,12 @@ TEST_F(ModalDialogTest, AResultSetByCodeEndsTheLoopAndAVisibleFormCannotGoModal)
   EXPECT_THROW(main_->ShowModal(), EInvalidOperation);
 }
 
+TEST_F(ModalDialogTest, AButtonThatSetsAResultAndClosesTheFormKeepsItsResult) {
+  ok_->OnClick = [this](TObject*) { dialog_->Close(); };
+  OnShowPost({Key(edit_->Handle(), VK_RETURN)});
+  EXPECT_EQ(dialog_->ShowModal(), mrOk);
+}
+
 TEST_F(ModalDialogTest, APlainButtonWithAModalResultClosesTheDialog) {
   auto* retry = MakeOwned<TButton>(*dialog_);
   retry->SetParent(dialog_);
