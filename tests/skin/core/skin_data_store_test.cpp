@@ -235,14 +235,5 @@ TEST(SkinDataGlyphs, FourGlyphsFromTheProgramWhiteSeeThrough) {
   }
 }
 
-TEST(SkinDataEvents, DoSkinChangedRaisesOnSkinChanged) {
-  auto data = MakeRoot<TSkinData>();
-  data->DoSkinChanged();  // unassigned: nothing
-  TObject* sender = nullptr;
-  data->OnSkinChanged = [&](TObject* s) { sender = s; };
-  data->DoSkinChanged();
-  EXPECT_EQ(sender, data.get());
-}
-
 }  // namespace
 }  // namespace hm

@@ -85,14 +85,6 @@ TEST(SkinSections, CaptionButtonsAreButtonSectionsButTheControlOnes) {
     EXPECT_FALSE(IsCaptionButtonSection(name)) << name;
 }
 
-TEST(SkinSections, AnActionMinusOneButtonNeedsVisibilityZero) {
-  EXPECT_TRUE(IsHiddenCaptionButton(-1, -1));  // no Visibility key
-  EXPECT_TRUE(IsHiddenCaptionButton(-1, 2));
-  EXPECT_FALSE(IsHiddenCaptionButton(-1, 0));
-  EXPECT_FALSE(IsHiddenCaptionButton(0, -1));
-  EXPECT_FALSE(IsHiddenCaptionButton(-2, -1));
-}
-
 TEST(SkinSections, ColourTableSectionsBeginWithColour) {
   for (const char* name : {"Colour0", "COLOUR12", "colour", "ColourX"}) EXPECT_TRUE(IsColourTableSection(name)) << name;
   for (const char* name : {"Colours", "COLOURS", "Color0", "MyColour"}) EXPECT_FALSE(IsColourTableSection(name)) << name;
