@@ -59,7 +59,6 @@ TSkinData::TSkinData(TComponent* owner)
   LoadSystemMenuGlyphs();
 }
 
-TSkinData::~TSkinData() = default;
 
 void TSkinData::LoadSystemMenuGlyphs() {
   glyphs_->SetWidth(kGlyphSize);
@@ -74,11 +73,6 @@ void TSkinData::LoadSystemMenuGlyphs() {
   }
 }
 
-void TSkinData::SetActive(bool active) {
-  // While read and in a designer the value is only kept. At run time the
-  // manager will carry out the switch (the skin-manager step).
-  active_ = active;
-}
 
 void TSkinData::SetSkinFile(const std::string& path) {
   skinFile_ = path;
@@ -139,26 +133,11 @@ bool TSkinData::LoadSkin() {
   return true;
 }
 
-void TSkinData::ApplySkin() {
-  if (Reading() || Designing()) return;
-  // The skin-manager step adds: run Loaded first when there is no manager
-  // yet, make this the manager's current skin component, release every
-  // frame skin's caption buttons and give the command Refresh (250 ms).
-}
 
 void TSkinData::DoSkinChanged() {
   if (OnSkinChanged) OnSkinChanged(this);
 }
 
-void TSkinData::Loaded() {
-  TComponent::Loaded();
-  if (Designing()) return;
-  // The skin-manager step registers with the manager here (and installs its
-  // hook, or skins the owner form at once for the other form types).
-  // A main-form component whose skin did not load stays off, so the
-  // windows stay unskinned.
-  if (formType_ == sfMainform && active_ && skinNotLoaded_) active_ = false;
-}
 
 const TDataSkinBorder* TSkinData::BorderSection(TSkinSection section) const {
   return dynamic_cast<const TDataSkinBorder*>(Section(section));

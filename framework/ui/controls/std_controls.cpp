@@ -173,45 +173,45 @@ void TButton::WndProc(TMessage& message) {
   }
 }
 
-// ---- TPanel
+// ---- TCustomPanel, TPanel
 
-HM_PUBLISH(TPanel) {
-  p.Prop("BevelInner", &TPanel::BevelInner, &TPanel::SetBevelInner);
-  p.Prop("BevelOuter", &TPanel::BevelOuter, &TPanel::SetBevelOuter);
-  p.Prop("BevelWidth", &TPanel::BevelWidth, &TPanel::SetBevelWidth);
-  p.Prop("Caption", &TPanel::Caption, &TPanel::SetCaption);
+HM_PUBLISH(TCustomPanel) {
+  p.Prop("BevelInner", &TCustomPanel::BevelInner, &TCustomPanel::SetBevelInner);
+  p.Prop("BevelOuter", &TCustomPanel::BevelOuter, &TCustomPanel::SetBevelOuter);
+  p.Prop("BevelWidth", &TCustomPanel::BevelWidth, &TCustomPanel::SetBevelWidth);
+  p.Prop("Caption", &TCustomPanel::Caption, &TCustomPanel::SetCaption);
 }
 
-TPanel::TPanel(TComponent* owner) : TCustomControl(owner) {
+TCustomPanel::TCustomPanel(TComponent* owner) : TCustomControl(owner) {
   SetBounds(0, 0, 185, 41);
   SetParentColor(false);
   SetColor(clBtnFace);
 }
 
-void TPanel::SetBevelOuter(TPanelBevel bevel) {
+void TCustomPanel::SetBevelOuter(TPanelBevel bevel) {
   bevel_outer_ = bevel;
   AlignControls();
   Invalidate();
 }
 
-void TPanel::SetBevelInner(TPanelBevel bevel) {
+void TCustomPanel::SetBevelInner(TPanelBevel bevel) {
   bevel_inner_ = bevel;
   AlignControls();
   Invalidate();
 }
 
-void TPanel::SetBevelWidth(int width) {
+void TCustomPanel::SetBevelWidth(int width) {
   bevel_width_ = width;
   AlignControls();
   Invalidate();
 }
 
-void TPanel::AdjustClientRect(RECT& rect) const {
+void TCustomPanel::AdjustClientRect(RECT& rect) const {
   const int inset = ((bevel_outer_ != bvNone) + (bevel_inner_ != bvNone)) * bevel_width_;
   InflateRect(&rect, -inset, -inset);
 }
 
-void TPanel::Paint() {
+void TCustomPanel::Paint() {
   TCanvas& canvas = Canvas();
   RECT r = ClientRect();
   canvas.FillRect(r);
@@ -231,5 +231,7 @@ void TPanel::Paint() {
     canvas.DrawText(Caption(), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS);
   }
 }
+
+HM_PUBLISH(TPanel) {}
 
 }  // namespace hm

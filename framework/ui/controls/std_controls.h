@@ -78,12 +78,13 @@ class TButton : public TWinControl {
   TModalResult modal_result_ = mrNone;
 };
 
-// A container with a bevel and a centred caption.
-class TPanel : public TCustomControl {
-  HM_CLASS(TPanel, TCustomControl)
+// A container with a bevel and a centred caption. Skins and other code that
+// treat every kind of panel alike test for TCustomPanel.
+class TCustomPanel : public TCustomControl {
+  HM_CLASS(TCustomPanel, TCustomControl)
 
  public:
-  explicit TPanel(TComponent* owner);
+  explicit TCustomPanel(TComponent* owner);
 
   TPanelBevel BevelOuter() const { return bevel_outer_; }
   void SetBevelOuter(TPanelBevel bevel);
@@ -100,6 +101,13 @@ class TPanel : public TCustomControl {
   TPanelBevel bevel_outer_ = bvRaised;
   TPanelBevel bevel_inner_ = bvNone;
   int bevel_width_ = 1;
+};
+
+class TPanel : public TCustomPanel {
+  HM_CLASS(TPanel, TCustomPanel)
+
+ public:
+  explicit TPanel(TComponent* owner) : TCustomPanel(owner) {}
 };
 
 }  // namespace hm
