@@ -34,7 +34,15 @@ TPrefixLookup CheckPrefix(std::string_view text, std::size_t digits, const char*
 
 std::string GbkPrefix(std::string_view utf8, std::size_t bytes) {
   if (IsAscii(utf8)) return std::string(utf8.substr(0, bytes));
-  return GbkToUtf8(Utf8ToGbk(utf8).substr(0, bytes));
+  const std::string gbk = Utf8ToGbk(utf8);
+  std::size_t whole = 0;  // bytes of the complete characters within the prefix
+  while (whole < gbk.size() && whole < bytes) {
+    const std::size_t width = IsGbkLeadByte(static_cast<unsigned char>(gbk[whole])) && whole + 1 < gbk.size() ? 2 : 1;
+    if (whole + width > bytes) break;
+    whole += width;
+  }
+  // The converters differ on a lone lead byte; Windows shows it as "?".
+  return GbkToUtf8(std::string_view(gbk).substr(0, whole)) + (whole < bytes && whole < gbk.size() ? "?" : "");
 }
 
 TAreaSearch CheckAreaSearch(std::string_view text, std::string_view comboText, int itemIndex) {

@@ -44,7 +44,7 @@ TPrefixLookup CheckMobileLookup(std::string_view text);
 TPrefixLookup CheckIdLookup(std::string_view text);
 
 // The first `bytes` bytes of the GBK form of `utf8`, back in UTF-8. A
-// double-byte character cut in half becomes U+FFFD.
+// double-byte character cut in half becomes "?".
 std::string GbkPrefix(std::string_view utf8, std::size_t bytes);
 
 }  // namespace hm::lookups
