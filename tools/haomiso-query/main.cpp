@@ -23,6 +23,7 @@ int Run(std::vector<std::string> args) {
   context.isFile = IsRegularFile;
   context.executablePath = ExecutablePath();
   context.progress = StandardErrorIsTerminal();
+  context.interactive = StandardInputIsTerminal();
   context.today = Today();
   return RunQueryTool(args, context);
 }

@@ -17,6 +17,7 @@ std::unique_ptr<TByteInput> StandardInput();
 std::unique_ptr<TTextOutput> StandardOutput();
 std::unique_ptr<TTextOutput> StandardError();
 bool StandardErrorIsTerminal();
+bool StandardInputIsTerminal();
 
 // Raises EToolIoError naming the file and the reason.
 std::unique_ptr<TByteInput> OpenFileInput(const std::string& path);

@@ -32,6 +32,7 @@ std::unique_ptr<TByteInput> StandardInput() { return FileInput(stdin, "标准输
 std::unique_ptr<TTextOutput> StandardOutput() { return std::make_unique<TFileOutput>(stdout, "标准输出"); }
 std::unique_ptr<TTextOutput> StandardError() { return std::make_unique<TFileOutput>(stderr, "标准错误"); }
 bool StandardErrorIsTerminal() { return isatty(STDERR_FILENO) == 1; }
+bool StandardInputIsTerminal() { return isatty(STDIN_FILENO) == 1; }
 
 std::string ExecutablePath() {
   std::string path(4096, '\0');

@@ -119,6 +119,7 @@ std::unique_ptr<TByteInput> StandardInput() {
 std::unique_ptr<TTextOutput> StandardOutput() { return Output(STD_OUTPUT_HANDLE, stdout, "标准输出"); }
 std::unique_ptr<TTextOutput> StandardError() { return Output(STD_ERROR_HANDLE, stderr, "标准错误"); }
 bool StandardErrorIsTerminal() { return IsConsole(GetStdHandle(STD_ERROR_HANDLE)); }
+bool StandardInputIsTerminal() { return IsConsole(GetStdHandle(STD_INPUT_HANDLE)); }
 
 std::string ExecutablePath() {
   std::vector<wchar_t> buffer(MAX_PATH);

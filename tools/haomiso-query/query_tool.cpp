@@ -133,11 +133,12 @@ class TQueryRun {
 struct TLineSource {
   std::unique_ptr<TByteInput> input;
   std::string name;
+  bool standard = false;  // standard input
 };
 
 TLineSource OpenLines(const TOptions& options, const TToolContext& context) {
-  if (options.file && *options.file != "-") return {context.openFile(*options.file), *options.file};
-  return {context.standardInput(), "标准输入"};
+  if (options.file && *options.file != "-") return {context.openFile(*options.file), *options.file, false};
+  return {context.standardInput(), "标准输入", true};
 }
 
 // Calls `each(text, decodeError, number)` for every input: the command
@@ -198,7 +199,9 @@ int RunQueryTool(const std::vector<std::string>& args, const TToolContext& conte
     }
   }
 
-  TBufferedOutput out(*context.out);
+  // Someone typing wants each answer as soon as the line is entered.
+  const bool typed = context.interactive && source.standard;
+  TBufferedOutput out(*context.out, typed ? 0 : std::size_t{1} << 16);
   TProgress progress(*context.err, context.progress && options.inputs.empty());
   bool refused = false;
   std::size_t lines = 0;

@@ -26,6 +26,7 @@ struct TToolContext {
   std::function<bool(const std::string& path)> isFile;  // a file, not a folder
   std::string executablePath;  // the default database lies beside it
   bool progress = false;       // standard error is a terminal
+  bool interactive = false;    // standard input is a terminal: answer each line at once
   TDate today;
 };
 
