@@ -5,6 +5,7 @@
 #include "app/lookups/lookup_statements.h"
 #include "framework/core/component.h"
 #include "framework/core/exception.h"
+#include "framework/core/text.h"
 #include "framework/data/ado_connection.h"
 #include "framework/data/ado_query.h"
 #include "framework/data/db_error.h"
@@ -147,7 +148,13 @@ template <class Each>
 void ForEachInput(const TOptions& options, TLineSource& source, Each each) {
   std::size_t count = 0;
   if (!source.input) {
-    for (const std::string& input : options.inputs) each(input, std::string(), ++count);
+    for (const std::string& input : options.inputs) {
+      if (IsValidUtf8(input)) {
+        each(input, std::string(), ++count);
+      } else {
+        each(Utf16ToUtf8(Utf8ToUtf16(input)), "不是有效的UTF-8文本", ++count);
+      }
+    }
     return;
   }
   TLineReader reader(*source.input, options.encoding, source.name);

@@ -3,6 +3,7 @@
 // window's lookups.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <random>
 
@@ -229,6 +230,22 @@ TEST_F(SampleTool, DatabaseBesideTheExecutableByDefault) {
   const TRun run = RunTool({"13800100000"}, "", dir_.File("haomiso-query"));
   EXPECT_EQ(run.status, kExitAnswered) << run.err;
   EXPECT_EQ(run.Rows().at(0).at("city"), "北京");
+}
+
+TEST_F(SampleTool, ADatabasePathWithASemicolon) {
+  const std::string folder = dir_.File("a;b");
+  std::filesystem::create_directories(std::filesystem::path(std::u8string(folder.begin(), folder.end())));
+  const std::string db = dir_.File("a;b/Code.BM");
+  test::WriteFile(db, test::ReadFile(db_));
+  const TRun run = RunTool(WithDb(db, {"13800100000"}));
+  EXPECT_EQ(run.status, kExitAnswered) << run.err;
+}
+
+TEST_F(SampleTool, ArgumentsThatAreNoUtf8AreRefused) {
+  const TRun run = RunSample({"\xB1\xB1\xBE\xA9", "--format", "jsonl"});
+  EXPECT_EQ(run.status, kExitRefused);
+  EXPECT_EQ(run.out.rfind("{\"input\":\"\xEF\xBF\xBD", 0), 0u) << run.out;
+  EXPECT_NE(run.out.find("\"reason\":\"不是有效的UTF-8文本\""), std::string::npos);
 }
 
 TEST_F(SampleTool, MissingOrDamagedDatabase) {
