@@ -1,11 +1,11 @@
 #include "app/Main.h"
 
-#include <windows.h>
+#include "framework/ui/platform/win32.h"
 
 #include "app/database_path.h"
 #include "framework/core/typinfo.h"
-#include "framework/ui/application.h"
-#include "framework/ui/message_box.h"
+#include "framework/ui/forms/application.h"
+#include "framework/ui/forms/message_box.h"
 
 namespace hm {
 

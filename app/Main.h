@@ -5,7 +5,7 @@
 #include "framework/data/ado_connection.h"
 #include "framework/data/ado_query.h"
 #include "framework/data/data_source.h"
-#include "framework/ui/form.h"
+#include "framework/ui/forms/form.h"
 
 namespace hm {
 

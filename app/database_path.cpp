@@ -1,6 +1,6 @@
 #include "app/database_path.h"
 
-#include <windows.h>
+#include "framework/ui/platform/win32.h"
 
 #include <vector>
 
@@ -9,11 +9,13 @@
 namespace hm {
 
 std::string DatabasePathFor(std::string_view executablePath) {
-  // Separators are judged on the GBK bytes: a trail byte may equal "\".
-  const std::string gbk = Utf8ToGbk(executablePath);
-  const size_t last = GbkLastDelimiter(gbk, "\\:");
-  const std::string folder = last == std::string::npos ? std::string() : gbk.substr(0, last + 1);
-  return GbkToUtf8(folder) + kDatabaseFileName;
+  // Separators are looked for in UTF-16, where no unit of another character
+  // can be taken for a backslash (a GBK trail byte can), and where folder
+  // names outside the GBK code page are kept as they are.
+  const std::u16string wide = Utf8ToUtf16(executablePath);
+  const size_t last = wide.find_last_of(u"\\:");
+  const std::u16string folder = last == std::u16string::npos ? std::u16string() : wide.substr(0, last + 1);
+  return Utf16ToUtf8(folder) + kDatabaseFileName;
 }
 
 std::string DatabasePath() {

@@ -8,9 +8,8 @@ namespace hm {
 
 inline constexpr char kDatabaseFileName[] = "Code.BM";
 
-// The executable's folder (its path up to and including the last "\" or ":"
-// that is not the second byte of a GBK double-byte character) followed
-// directly by "Code.BM". UTF-8 in and out.
+// The executable's folder (its path up to and including the last "\" or
+// ":" character) followed directly by "Code.BM". UTF-8 in and out.
 std::string DatabasePathFor(std::string_view executablePath);
 
 // The running program's own database path.

@@ -1,7 +1,7 @@
 #include "app/program.h"
 
 #include "app/Main.h"
-#include "framework/ui/application.h"
+#include "framework/ui/forms/application.h"
 
 namespace hm {
 

@@ -1,5 +1,5 @@
 // The Windows entry point; the command line is not read.
-#include <windows.h>
+#include "framework/ui/platform/win32.h"
 
 #include "app/program.h"
 

@@ -44,7 +44,7 @@ TComponent::~TComponent() {
 void TComponent::Destroy(TComponent* c) {
   if (!c) return;
   c->Teardown();
-  delete c;
+  if (!c->DeferFree()) delete c;
 }
 
 void TComponent::Teardown() {

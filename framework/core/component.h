@@ -101,6 +101,11 @@ class TComponent : public TPersistent {
 
   void SetState(TComponentStateFlag flag, bool on);
 
+  // Asked by Destroy after the teardown, before the memory goes: true when
+  // the object is inside one of its own calls and deletes itself once they
+  // have returned.
+  virtual bool DeferFree() { return false; }
+
  private:
   void Teardown();
   void Detach(TComponent& component);

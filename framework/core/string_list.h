@@ -24,7 +24,9 @@ class TStrings : public TPersistent {
   virtual TObject* GetObject(int index) const;
   virtual void PutObject(int index, TObject* object);
 
-  int Add(const std::string& s);
+  // The index where the string went: the end, or for a sorted list where
+  // its text belongs.
+  virtual int Add(const std::string& s);
   int AddObject(const std::string& s, TObject* object);
   void AddStrings(const TStrings& strings);
   std::string operator[](int index) const { return Get(index); }

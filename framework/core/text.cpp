@@ -238,11 +238,9 @@ int CompareText(std::string_view a, std::string_view b) {
 
 bool SameText(std::string_view a, std::string_view b) { return a.size() == b.size() && CompareText(a, b) == 0; }
 
-namespace {
-
 // Simple one-to-one case mapping of the scripts a Chinese system's locale
 // folds: Latin-1, Latin Extended-A, Greek, Cyrillic and full-width Latin.
-char32_t ToUpper(char32_t c) {
+char32_t AnsiUpperChar(char32_t c) {
   if (c >= 'a' && c <= 'z') return c - 32;
   if (c < 0x80) return c;
   if ((c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 0x20;
@@ -260,7 +258,7 @@ char32_t ToUpper(char32_t c) {
   return c;
 }
 
-char32_t ToLower(char32_t c) {
+char32_t AnsiLowerChar(char32_t c) {
   if (c >= 'A' && c <= 'Z') return c + 32;
   if (c < 0x80) return c;
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;
@@ -277,6 +275,18 @@ char32_t ToLower(char32_t c) {
   return c;
 }
 
+bool IsAnsiLetter(char32_t c) {
+  if (AnsiUpperChar(c) != c || AnsiLowerChar(c) != c) return true;
+  return c == 0xDF || c == 0xAA || c == 0xBA ||     // sharp s, ordinal indicators
+         (c >= 0x3040 && c <= 0x30FF) ||            // kana
+         (c >= 0x3400 && c <= 0x4DBF) ||            // CJK extension A
+         (c >= 0x4E00 && c <= 0x9FFF) ||            // CJK unified ideographs
+         (c >= 0xAC00 && c <= 0xD7A3) ||            // Hangul syllables
+         (c >= 0xF900 && c <= 0xFAFF);              // CJK compatibility ideographs
+}
+
+namespace {
+
 template <class F>
 std::string MapCase(std::string_view utf8, F f) {
   std::string out;
@@ -287,15 +297,15 @@ std::string MapCase(std::string_view utf8, F f) {
 
 }  // namespace
 
-std::string AnsiUpperCase(std::string_view utf8) { return MapCase(utf8, ToUpper); }
+std::string AnsiUpperCase(std::string_view utf8) { return MapCase(utf8, AnsiUpperChar); }
 
-std::string AnsiLowerCase(std::string_view utf8) { return MapCase(utf8, ToLower); }
+std::string AnsiLowerCase(std::string_view utf8) { return MapCase(utf8, AnsiLowerChar); }
 
 int AnsiCompareText(std::string_view a, std::string_view b) {
   size_t i = 0, j = 0;
   while (i < a.size() && j < b.size()) {
-    const char32_t x = ToUpper(DecodeUtf8(a, i));
-    const char32_t y = ToUpper(DecodeUtf8(b, j));
+    const char32_t x = AnsiUpperChar(DecodeUtf8(a, i));
+    const char32_t y = AnsiUpperChar(DecodeUtf8(b, j));
     if (x != y) return x < y ? -1 : 1;
   }
   if (i < a.size()) return 1;

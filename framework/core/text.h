@@ -46,6 +46,10 @@ bool SameText(std::string_view a, std::string_view b);
 // Cyrillic, full-width Latin); compares by code point of the upper-cased
 // text.
 std::string AnsiUpperCase(std::string_view utf8);
+char32_t AnsiUpperChar(char32_t c);
+char32_t AnsiLowerChar(char32_t c);
+// Letters of those scripts, CJK ideographs, kana and Hangul.
+bool IsAnsiLetter(char32_t c);
 std::string AnsiLowerCase(std::string_view utf8);
 int AnsiCompareText(std::string_view a, std::string_view b);
 bool AnsiSameText(std::string_view a, std::string_view b);

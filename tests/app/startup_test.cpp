@@ -1,7 +1,7 @@
 // Start-up of the program: the database beside the executable, the message
 // when it is missing, silence when it cannot be opened, the default error
 // report, and the window's fixed size.
-#include <windows.h>
+#include "framework/ui/platform/win32.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,8 @@
 #include "framework/core/text.h"
 #include "framework/data/lookup_database.h"
 #include "framework/data/sqlite_handle.h"
-#include "framework/ui/application.h"
-#include "framework/ui/message_box.h"
+#include "framework/ui/forms/application.h"
+#include "framework/ui/forms/message_box.h"
 #include "tests/app/child_process.h"
 
 namespace hm {
@@ -75,6 +75,11 @@ TEST(DatabasePath, IsTheExecutableFolderFollowedByCodeBM) {
   EXPECT_EQ(DatabasePathFor("D:\\a\\乗"), "D:\\a\\Code.BM");
 }
 
+TEST(DatabasePath, KeepsFolderNamesOutsideTheGbkCodePage) {
+  EXPECT_EQ(DatabasePathFor("D:\\한국어\\café\\Haomiso.exe"), "D:\\한국어\\café\\Code.BM");
+  EXPECT_EQ(DatabasePathFor("D:\\Ελλάδα\\Haomiso.exe"), "D:\\Ελλάδα\\Code.BM");
+}
+
 TEST(DatabasePath, AFolderNamedCodeBMIsNotTheFile) {
   TempFolder folder("dbpath");
   const std::string path = folder.Path() + "Code.BM";
@@ -96,6 +101,16 @@ TEST(StartUp, MissingDatabaseInAChineseFolderIsReportedAndTheProgramEnds) {
   ASSERT_EQ(child.lines.size(), 2u);
   EXPECT_EQ(child.lines[0], "box|数据文件:" + folder.Path() + "Code.BM不存在!|工具箱|64");
   EXPECT_EQ(child.lines[1], "ended");
+}
+
+TEST(StartUp, TheDatabaseIsFoundInAFolderNamedOutsideTheGbkCodePage) {
+  TempFolder folder("한국어 café");
+  ASSERT_TRUE(CopyFileW(Widen(test::ExecutableFolder() + "Code.BM").c_str(),
+                        Widen(folder.Path() + "Code.BM").c_str(), FALSE));
+  const ChildResult child = RunChild(folder.Path(), "create");
+  ASSERT_TRUE(child.finished);
+  ASSERT_EQ(child.lines.size(), 1u) << "no message, no lookup error";
+  EXPECT_EQ(child.lines[0], "connected=1");
 }
 
 TEST(StartUp, AFolderNamedCodeBMCountsAsMissing) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 namespace hm::lookupdb {
 
@@ -120,13 +121,15 @@ std::vector<TCsvRecord> ParseCsv(std::string_view text, const std::string& file)
   return records;
 }
 
-std::vector<TCsvRecord> ReadCsvFile(const std::string& path) {
+std::string ReadTextFile(const std::string& path) {
   std::ifstream in(std::filesystem::path(std::u8string(path.begin(), path.end())), std::ios::binary);
   if (!in) throw ECsvError(path, 0, "cannot open the file");
   std::ostringstream buffer;
   buffer << in.rdbuf();
   if (in.bad()) throw ECsvError(path, 0, "cannot read the file");
-  return ParseCsv(buffer.str(), path);
+  return std::move(buffer).str();
 }
+
+std::vector<TCsvRecord> ReadCsvFile(const std::string& path) { return ParseCsv(ReadTextFile(path), path); }
 
 }  // namespace hm::lookupdb

@@ -25,6 +25,9 @@ struct TCsvRecord {
 // mark is skipped; blank lines are refused, except one final line break.
 std::vector<TCsvRecord> ParseCsv(std::string_view text, const std::string& file);
 
+// The bytes of a file; one that cannot be read is an ECsvError at line 0.
+std::string ReadTextFile(const std::string& path);
+
 // Reads and parses a file; a file that cannot be read is an ECsvError at line 0.
 std::vector<TCsvRecord> ReadCsvFile(const std::string& path);
 

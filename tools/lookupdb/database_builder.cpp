@@ -6,8 +6,11 @@
 #include <system_error>
 
 #include "framework/data/lookup_database.h"
+#include "framework/data/sha256.h"
 #include "framework/data/sqlite_handle.h"
 #include "tools/lookupdb/csv_reader.h"
+#include "tools/lookupdb/data_info.h"
+#include "tools/lookupdb/mobile_ranges.h"
 
 namespace hm::lookupdb {
 namespace {
@@ -68,8 +71,8 @@ class TempFile {
 };
 
 std::int64_t LoadTable(TSqliteDatabase& db, const TLookupTableShape& shape, const TableSource& source,
-                       const std::string& file) {
-  const std::vector<TCsvRecord> records = ReadCsvFile(file);
+                       const std::string& file, const std::string& text) {
+  const std::vector<TCsvRecord> records = ParseCsv(text, file);
   if (records.empty()) throw ECsvError(file, 1, "the header row is missing");
   const TCsvRecord& header = records.front();
   if (header.fields != shape.columns) {
@@ -84,6 +87,7 @@ std::int64_t LoadTable(TSqliteDatabase& db, const TLookupTableShape& shape, cons
   }
   TSqliteStatement insert = db.Prepare("INSERT INTO " + shape.name + "(" + columns + ") VALUES(" + params + ")");
   const bool isRange = shape.name == "MobileCode";
+  std::vector<TNumberRange> ranges;
   for (std::size_t r = 1; r < records.size(); ++r) {
     const TCsvRecord& record = records[r];
     if (record.fields.size() != shape.columns.size()) {
@@ -114,7 +118,15 @@ std::int64_t LoadTable(TSqliteDatabase& db, const TLookupTableShape& shape, cons
     if (isRange && numbers[0] > numbers[1]) {
       throw ECsvError(file, record.line, "号码B is greater than 号码E");
     }
+    if (isRange) ranges.push_back({numbers[0], numbers[1], record.line});
     insert.Step();
+  }
+  if (const auto overlap = FindOverlap(std::move(ranges))) {
+    const auto& [earlier, later] = *overlap;
+    throw ECsvError(file, later.line,
+                    "the range " + std::to_string(later.first) + "-" + std::to_string(later.last) +
+                        " overlaps the range " + std::to_string(earlier.first) + "-" + std::to_string(earlier.last) +
+                        " of line " + std::to_string(earlier.line));
   }
   return static_cast<std::int64_t>(records.size() - 1);
 }
@@ -136,11 +148,15 @@ TBuildResult BuildLookupDatabase(const std::string& dataDir, const std::string& 
     db.Exec("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF");
     db.Exec("BEGIN");
     CreateLookupSchema(db, password);
+    std::vector<TDataInfoEntry> info = ReadDataManifest(Utf8Of(PathOf(dataDir) / PathOf(std::string(kManifestFile))));
     const auto& tables = LookupTables();
     for (std::size_t i = 0; i < tables.size(); ++i) {
       const std::string file = Utf8Of(PathOf(dataDir) / (tables[i].name + ".csv"));
-      result.rowCounts.emplace_back(tables[i].name, LoadTable(db, tables[i], Sources()[i], file));
+      const std::string text = ReadTextFile(file);
+      result.rowCounts.emplace_back(tables[i].name, LoadTable(db, tables[i], Sources()[i], file, text));
+      info.push_back({DigestKey(tables[i].name), ToHex(Sha256Of(text))});
     }
+    WriteDataInfo(db, info);
     db.Exec("COMMIT");
     db.Exec("ANALYZE");
   }

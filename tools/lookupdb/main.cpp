@@ -6,9 +6,9 @@
 #include <exception>
 #include <string>
 
-#include "framework/data/lookup_database.h"
 #include "framework/data/sqlite_handle.h"
 #include "tools/lookupdb/database_builder.h"
+#include "tools/lookupdb/database_check.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ int Build(const std::string& dataDir, const std::string& output, const std::stri
 int Check(const std::string& file, const std::string* password) {
   hm::TSqliteDatabase db(file, hm::TSqliteDatabase::OpenMode::ReadOnly);
   const hm::TLookupCheckReport report =
-      hm::CheckLookupDatabase(db, password ? std::optional<std::string_view>(*password) : std::nullopt);
+      hm::lookupdb::CheckBuiltDatabase(db, password ? std::optional<std::string_view>(*password) : std::nullopt);
   for (const std::string& line : report.lines) std::printf("%s\n", line.c_str());
   return report.ok ? 0 : 1;
 }

@@ -71,6 +71,7 @@ void WriteSampleCsv(const TempDir& dir) {
             "110000,北京市\n"
             "110101,北京市东城区\n"
             "440305,广东省深圳市南山区\n");
+  WriteFile(dir.File("DataInfo.csv"), kSampleManifest);
 }
 
 std::string BuildSampleDatabase(const TempDir& dir, const std::string& password) {
@@ -86,13 +87,20 @@ std::string ConnectionStringFor(const std::string& path, const std::string& pass
          ";Persist Security Info=False";
 }
 
-std::string RealDatabasePath() {
-  std::string path = HAOMISO_CODE_BM;
+namespace {
+
+// A Unix path of the build, seen under Wine through its drive for "/".
+std::string HostPath(std::string path) {
 #ifdef _WIN32
-  // The build folder's Unix path, seen through Wine's drive for "/".
   if (!path.empty() && path.front() == '/') path = "Z:" + path;
 #endif
   return path;
 }
+
+}  // namespace
+
+std::string RealDatabasePath() { return HostPath(HAOMISO_CODE_BM); }
+
+std::string RealDataFolder() { return HostPath(HAOMISO_DATA_DIR); }
 
 }  // namespace hm::test

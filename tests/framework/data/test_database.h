@@ -28,14 +28,24 @@ void WriteFile(const std::string& utf8Path, const std::string& bytes);
 std::string ReadFile(const std::string& utf8Path);
 bool FileExists(const std::string& utf8Path);
 
-// Writes the three CSV files of a small data set into `dir`.
+inline constexpr const char* kSampleManifest =
+    "Key,Value\n"
+    "AreaData.date,2024-12-31\n"
+    "MobileCode.date,2024-05-01\n"
+    "MobileCode.sources,sample (rows)\n"
+    "ZipCode.date,2024-12-31\n";
+
+// Writes the three CSV files of a small data set and their manifest
+// (kSampleManifest) into `dir`.
 void WriteSampleCsv(const TempDir& dir);
 // Builds `dir`/Code.BM from the sample CSV files; returns its path.
 std::string BuildSampleDatabase(const TempDir& dir, const std::string& password = kPassword);
 
 std::string ConnectionStringFor(const std::string& path, const std::string& password = kPassword);
 
-// The Code.BM that the build placed in its bin folder.
+// The Code.BM that the build placed in its bin folder, and the data/ folder
+// it was built from.
 std::string RealDatabasePath();
+std::string RealDataFolder();
 
 }  // namespace hm::test

@@ -1,9 +1,9 @@
 // Helpers for tests that drive real windows: pump the queue, post keys.
 #pragma once
 
-#include "framework/ui/win32.h"
+#include "framework/ui/platform/win32.h"
 
-#include "framework/ui/application.h"
+#include "framework/ui/forms/application.h"
 
 namespace hm::test {
 

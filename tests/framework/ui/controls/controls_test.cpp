@@ -1,17 +1,17 @@
 #include <gtest/gtest.h>
 
-#include "framework/ui/win32.h"
+#include "framework/ui/platform/win32.h"
 #include <commctrl.h>
 
 #include "fixture.h"
 #include "framework/core/text.h"
-#include "framework/ui/button_layout.h"
-#include "framework/ui/buttons.h"
-#include "framework/ui/check_box.h"
-#include "framework/ui/edits.h"
-#include "framework/ui/group_box.h"
-#include "framework/ui/list_controls.h"
-#include "framework/ui/range_controls.h"
+#include "framework/ui/controls/button_layout.h"
+#include "framework/ui/controls/buttons.h"
+#include "framework/ui/controls/check_box.h"
+#include "framework/ui/controls/edits.h"
+#include "framework/ui/controls/group_box.h"
+#include "framework/ui/controls/list_controls.h"
+#include "framework/ui/controls/range_controls.h"
 
 namespace hm::test {
 namespace {
@@ -152,6 +152,19 @@ TEST_F(ControlsTest, ListBoxItemsFollowChangesAndSurviveANewWindow) {
   EXPECT_EQ(list.Items()->Count(), 3);
   SendMessageW(list.Handle(), LB_GETTEXT, 0, reinterpret_cast<LPARAM>(text));
   EXPECT_EQ(Narrow(text), list.Items()->Get(0));
+}
+
+TEST_F(ControlsTest, ASortedListKeepsEachObjectWithItsItem) {
+  auto& list = Get<TListBox>("ListBox1");
+  list.Items()->Clear();
+  list.SetSorted(true);
+  TStringList tag_c, tag_a, tag_b;  // any objects will do as tags
+  EXPECT_EQ(list.Items()->AddObject("c", &tag_c), 0);
+  EXPECT_EQ(list.Items()->AddObject("a", &tag_a), 0);
+  EXPECT_EQ(list.Items()->AddObject("b", &tag_b), 1);
+  EXPECT_EQ(list.Items()->GetObject(list.Items()->IndexOf("a")), &tag_a);
+  EXPECT_EQ(list.Items()->GetObject(list.Items()->IndexOf("b")), &tag_b);
+  EXPECT_EQ(list.Items()->GetObject(list.Items()->IndexOf("c")), &tag_c);
 }
 
 TEST_F(ControlsTest, ListOnlyComboTakesOnlyItemTextsAndReportsKeyChoices) {

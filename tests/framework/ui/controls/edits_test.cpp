@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "framework/ui/win32.h"
+#include "framework/ui/platform/win32.h"
 
 #include "framework/core/exception.h"
 #include "framework/core/text.h"
-#include "framework/ui/application.h"
-#include "framework/ui/buttons.h"
-#include "framework/ui/edit_mask.h"
-#include "framework/ui/item_strings.h"
-#include "framework/ui/memo.h"
-#include "framework/ui/modal.h"
+#include "framework/ui/forms/application.h"
+#include "framework/ui/controls/buttons.h"
+#include "framework/ui/portable/edit_mask.h"
+#include "framework/ui/controls/item_strings.h"
+#include "framework/ui/controls/memo.h"
+#include "framework/ui/forms/form.h"
 #include "showcase_form.h"
 
 namespace hm::test {
@@ -86,7 +86,7 @@ TEST_F(EditsTest, MemoWithoutWantReturnsLeavesEnterToTheDefaultButton) {
   ok->SetKind(bkOK);
   ok->SetBounds(220, 8, 75, 25);
   form_->OnShow = [this](TObject*) { PostMessageW(memo_->Handle(), WM_KEYDOWN, VK_RETURN, 1); };
-  EXPECT_EQ(ShowModal(*form_), mrOk);
+  EXPECT_EQ(form_->ShowModal(), mrOk);
   Application().ProcessMessages();
   EXPECT_EQ(memo_->GetText(), "");
 }

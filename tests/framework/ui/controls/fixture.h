@@ -7,7 +7,7 @@
 #include <string>
 
 #include "framework/core/form_description.h"
-#include "framework/ui/application.h"
+#include "framework/ui/forms/application.h"
 #include "showcase_form.h"
 
 namespace hm::test {

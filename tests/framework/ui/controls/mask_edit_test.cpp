@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "framework/core/text.h"
-#include "framework/ui/application.h"
-#include "framework/ui/mask_edit.h"
+#include "framework/ui/forms/application.h"
+#include "framework/ui/controls/mask_edit.h"
 #include "showcase_form.h"
 
 namespace hm::test {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "framework/ui/application.h"
-#include "framework/ui/buttons.h"
-#include "framework/ui/exceptions.h"
-#include "framework/ui/memo.h"
-#include "framework/ui/modal.h"
+#include "framework/ui/forms/application.h"
+#include "framework/ui/controls/buttons.h"
+#include "framework/ui/portable/exceptions.h"
+#include "framework/ui/controls/memo.h"
+#include "framework/ui/forms/form.h"
 #include "showcase_form.h"
 
 namespace hm::test {
@@ -65,23 +65,23 @@ class ModalDialogTest : public ::testing::Test {
 
 TEST_F(ModalDialogTest, EnterClicksTheDefaultButton) {
   OnShowPost({Key(edit_->Handle(), VK_RETURN)});
-  EXPECT_EQ(ShowModal(*dialog_), mrOk);
+  EXPECT_EQ(dialog_->ShowModal(), mrOk);
   EXPECT_EQ(ok_clicks_, 1);
   EXPECT_EQ(cancel_clicks_, 0);
   EXPECT_FALSE(dialog_->Visible());
-  EXPECT_FALSE(IsModal(*dialog_));
+  EXPECT_FALSE(dialog_->Modal());
 }
 
 TEST_F(ModalDialogTest, EscClicksTheCancelButton) {
   OnShowPost({Key(edit_->Handle(), VK_ESCAPE)});
-  EXPECT_EQ(ShowModal(*dialog_), mrCancel);
+  EXPECT_EQ(dialog_->ShowModal(), mrCancel);
   EXPECT_EQ(cancel_clicks_, 1);
   EXPECT_EQ(ok_clicks_, 0);
 }
 
 TEST_F(ModalDialogTest, EnterInAMemoIsANewLineNotTheDefaultButton) {
   OnShowPost({Key(memo_->Handle(), VK_RETURN), Key(edit_->Handle(), VK_ESCAPE)});
-  EXPECT_EQ(ShowModal(*dialog_), mrCancel);
+  EXPECT_EQ(dialog_->ShowModal(), mrCancel);
   Application().ProcessMessages();  // the typed character follows its key
   EXPECT_EQ(ok_clicks_, 0);
   EXPECT_EQ(memo_->GetText(), "\r\n");
@@ -89,7 +89,7 @@ TEST_F(ModalDialogTest, EnterInAMemoIsANewLineNotTheDefaultButton) {
 
 TEST_F(ModalDialogTest, ClosingTheDialogCountsAsCancel) {
   OnShowPost({MSG{dialog_->Handle(), WM_CLOSE, 0, 0, 0, {}}});
-  EXPECT_EQ(ShowModal(*dialog_), mrCancel);
+  EXPECT_EQ(dialog_->ShowModal(), mrCancel);
   EXPECT_EQ(cancel_clicks_, 0);
 }
 
@@ -97,15 +97,36 @@ TEST_F(ModalDialogTest, OtherWindowsAreDisabledOnlyWhileTheDialogRuns) {
   bool main_enabled_inside = true;
   ok_->OnClick = [&](TObject*) { main_enabled_inside = IsWindowEnabled(main_->Handle()) != FALSE; };
   OnShowPost({Key(edit_->Handle(), VK_RETURN)});
-  ShowModal(*dialog_);
+  dialog_->ShowModal();
   EXPECT_FALSE(main_enabled_inside);
   EXPECT_TRUE(IsWindowEnabled(main_->Handle()));
 }
 
 TEST_F(ModalDialogTest, AResultSetByCodeEndsTheLoopAndAVisibleFormCannotGoModal) {
-  dialog_->OnShow = [this](TObject*) { SetModalResult(*dialog_, mrRetry); };
-  EXPECT_EQ(ShowModal(*dialog_), mrRetry);
-  EXPECT_THROW(ShowModal(*main_), EInvalidOperation);
+  dialog_->OnShow = [this](TObject*) { dialog_->SetModalResult(mrRetry); };
+  EXPECT_EQ(dialog_->ShowModal(), mrRetry);
+  EXPECT_THROW(main_->ShowModal(), EInvalidOperation);
+}
+
+TEST_F(ModalDialogTest, AButtonThatSetsAResultAndClosesTheFormKeepsItsResult) {
+  ok_->OnClick = [this](TObject*) { dialog_->Close(); };
+  OnShowPost({Key(edit_->Handle(), VK_RETURN)});
+  EXPECT_EQ(dialog_->ShowModal(), mrOk);
+}
+
+TEST_F(ModalDialogTest, APlainButtonWithAModalResultClosesTheDialog) {
+  auto* retry = MakeOwned<TButton>(*dialog_);
+  retry->SetParent(dialog_);
+  retry->SetBounds(220, 72, 75, 25);
+  retry->SetModalResult(mrRetry);
+  int clicks = 0;
+  retry->OnClick = [&](TObject*) { ++clicks; };
+  dialog_->OnShow = [retry](TObject*) { PostMessageW(retry->Handle(), BM_CLICK, 0, 0); };
+  EXPECT_EQ(dialog_->ShowModal(), mrRetry);
+  EXPECT_EQ(clicks, 1);
+  // Outside a modal loop a click leaves no result behind.
+  SendMessageW(retry->Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(dialog_->ModalResult(), mrNone);
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "framework/ui/win32.h"
+#include "framework/ui/platform/win32.h"
 #include <commctrl.h>
 
 #include "fixture.h"
-#include "framework/ui/check_box.h"
-#include "framework/ui/memo.h"
-#include "framework/ui/page_control.h"
+#include "framework/ui/controls/check_box.h"
+#include "framework/ui/controls/memo.h"
+#include "framework/ui/controls/page_control.h"
 
 namespace hm::test {
 namespace {

@@ -1,14 +1,14 @@
 #include "showcase_form.h"
 
 #include "framework/core/typinfo.h"
-#include "framework/ui/buttons.h"
-#include "framework/ui/check_box.h"
-#include "framework/ui/group_box.h"
-#include "framework/ui/list_controls.h"
-#include "framework/ui/mask_edit.h"
-#include "framework/ui/memo.h"
-#include "framework/ui/page_control.h"
-#include "framework/ui/range_controls.h"
+#include "framework/ui/controls/buttons.h"
+#include "framework/ui/controls/check_box.h"
+#include "framework/ui/controls/group_box.h"
+#include "framework/ui/controls/list_controls.h"
+#include "framework/ui/controls/mask_edit.h"
+#include "framework/ui/controls/memo.h"
+#include "framework/ui/controls/page_control.h"
+#include "framework/ui/controls/range_controls.h"
 
 namespace hm::test {
 

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "framework/ui/form.h"
+#include "framework/ui/forms/form.h"
 
 namespace hm::test {
 

@@ -1,12 +1,12 @@
 // Shows the form with every control class; closes after the number of
 // seconds given as the first argument (default: when the user closes it);
 // a second argument picks the page shown.
-#include "framework/ui/win32.h"
+#include "framework/ui/platform/win32.h"
 
 #include <cstdlib>
 
-#include "framework/ui/application.h"
-#include "framework/ui/page_control.h"
+#include "framework/ui/forms/application.h"
+#include "framework/ui/controls/page_control.h"
 #include "showcase_form.h"
 
 int main(int argc, char** argv) {

@@ -4,8 +4,8 @@
 
 #include "framework/core/form_description.h"
 #include "framework/core/typinfo.h"
-#include "framework/ui/form.h"
-#include "framework/ui/grids.h"
+#include "framework/ui/forms/form.h"
+#include "framework/ui/grid/grids.h"
 
 namespace hm {
 namespace {

@@ -2,7 +2,7 @@
 // a point, visible counts, scrolling limits and the scroll bar range.
 #include <gtest/gtest.h>
 
-#include "framework/ui/exceptions.h"
+#include "framework/ui/portable/exceptions.h"
 #include "tests/framework/ui/grid/grid_test_form.h"
 
 namespace hm {

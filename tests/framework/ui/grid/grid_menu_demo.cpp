@@ -2,12 +2,12 @@
 // looking at (screenshots), not a test.
 #include <string>
 
-#include "framework/ui/application.h"
-#include "framework/ui/canvas.h"
-#include "framework/ui/form.h"
-#include "framework/ui/grids.h"
-#include "framework/ui/menus.h"
-#include "framework/ui/timer.h"
+#include "framework/ui/forms/application.h"
+#include "framework/ui/graphics/canvas.h"
+#include "framework/ui/forms/form.h"
+#include "framework/ui/grid/grids.h"
+#include "framework/ui/menus/menus.h"
+#include "framework/ui/forms/timer.h"
 
 using namespace hm;
 
@@ -43,7 +43,7 @@ int main() {
   AddItem(*form, *file, "退出(&X)", ShortCut(VK_F4, TShiftState{ssAlt}));
   AddItem(*form, *menu->Items(), "查询(&Q)");
   AddItem(*form, *menu->Items(), "帮助(&H)");
-  SetFormMenu(*form, menu);
+  form->SetMenu(menu);
 
   auto* grid = MakeOwned<TCustomGrid>(*form);
   grid->SetParent(form.get());

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "framework/ui/application.h"
+#include "framework/ui/forms/application.h"
 #include "tests/framework/ui/grid/grid_test_form.h"
 
 namespace hm {

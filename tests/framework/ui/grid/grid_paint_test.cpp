@@ -3,7 +3,7 @@
 // canvas's font from one cell to the next.
 #include <gtest/gtest.h>
 
-#include "framework/ui/canvas.h"
+#include "framework/ui/graphics/canvas.h"
 #include "tests/framework/ui/grid/grid_test_form.h"
 
 namespace hm {

@@ -3,10 +3,10 @@
 // 1-pixel lines, a client of 150 x 99 without border or scroll bars.
 #pragma once
 
-#include "framework/ui/win32.h"
+#include "framework/ui/platform/win32.h"
 
-#include "framework/ui/form.h"
-#include "framework/ui/grids.h"
+#include "framework/ui/forms/form.h"
+#include "framework/ui/grid/grids.h"
 
 namespace hm::testing {
 

@@ -6,10 +6,10 @@
 
 #include "framework/core/form_description.h"
 #include "framework/core/typinfo.h"
-#include "framework/ui/application.h"
-#include "framework/ui/canvas.h"
-#include "framework/ui/form.h"
-#include "framework/ui/menus.h"
+#include "framework/ui/forms/application.h"
+#include "framework/ui/graphics/canvas.h"
+#include "framework/ui/forms/form.h"
+#include "framework/ui/menus/menus.h"
 
 namespace hm {
 namespace {
@@ -20,6 +20,7 @@ struct MenuForm {
   TMenuItem* file = MakeOwned<TMenuItem>(*form);
   TMenuItem* exit = MakeOwned<TMenuItem>(*form);
   int menu_changes = 0;
+  TLayerToken counting;
 
   MenuForm() {
     file->SetCaption("&File");
@@ -28,7 +29,7 @@ struct MenuForm {
     file->Add(exit);
     form->SetBounds(60, 60, 320, 200);
     // Counts what reaches the form behind the menu's own handling.
-    form->SetWindowProc([this, next = form->WindowProc()](TMessage& m) {
+    counting = form->WindowProc().Insert([this](TMessage& m, const TCallNext& next) {
       if (m.Msg == CM_MENUCHANGED) ++menu_changes;
       next(m);
     });
@@ -38,14 +39,14 @@ struct MenuForm {
 TEST(FormMenu, AssigningAndChangingTheMenuTellsTheForm) {
   MenuForm f;
   f.form->HandleNeeded();
-  SetFormMenu(*f.form, f.menu);
+  f.form->SetMenu(f.menu);
   EXPECT_EQ(f.menu_changes, 1);
-  EXPECT_EQ(FormMenu(*f.form), f.menu);
+  EXPECT_EQ(f.form->Menu(), f.menu);
   EXPECT_EQ(GetMenu(f.form->Handle()), f.menu->Handle());
   f.file->SetCaption("&Data");
   EXPECT_GE(f.menu_changes, 2);
   const int before = f.menu_changes;
-  SetFormMenu(*f.form, nullptr);
+  f.form->SetMenu(nullptr);
   EXPECT_EQ(f.menu_changes, before + 1);
   EXPECT_EQ(GetMenu(f.form->Handle()), nullptr);
   f.file->SetCaption("&File");
@@ -54,7 +55,7 @@ TEST(FormMenu, AssigningAndChangingTheMenuTellsTheForm) {
 
 TEST(FormMenu, TheMenuIsAttachedWhenTheWindowIsMadeLaterAndSurvivesIt) {
   MenuForm f;
-  SetFormMenu(*f.form, f.menu);
+  f.form->SetMenu(f.menu);
   EXPECT_FALSE(f.form->HandleAllocated());
   EXPECT_EQ(GetMenu(f.form->Handle()), f.menu->Handle());
   HMENU native = f.menu->Handle();
@@ -71,7 +72,7 @@ TEST(FormMenu, AlignedControlsMakeRoomForTheBar) {
   panel->SetAlign(alClient);
   f.form->HandleNeeded();
   const int without_bar = panel->Height();
-  SetFormMenu(*f.form, f.menu);
+  f.form->SetMenu(f.menu);
   EXPECT_EQ(panel->Height(), f.form->ClientHeight());
   EXPECT_LT(panel->Height(), without_bar);
 }
@@ -81,7 +82,7 @@ TEST(FormMenu, MenuCommandsClickTheirItems) {
   int clicks = 0, opened = 0;
   f.exit->OnClick = [&](TObject*) { ++clicks; };
   f.file->OnClick = [&](TObject*) { ++opened; };
-  SetFormMenu(*f.form, f.menu);
+  f.form->SetMenu(f.menu);
   SendMessageW(f.form->Handle(), WM_COMMAND, MAKEWPARAM(f.exit->Command(), 0), 0);
   EXPECT_EQ(clicks, 1);
   // A drop-down opening runs the click of the item that owns it.
@@ -93,15 +94,45 @@ TEST(FormMenu, MenuCommandsClickTheirItems) {
   EXPECT_EQ(clicks, 1);
 }
 
+TEST(FormMenu, LayersAboveTheFormSeeMenuCommandsWhicheverCameFirst) {
+  MenuForm f;
+  int clicks = 0;
+  f.exit->OnClick = [&](TObject*) { ++clicks; };
+  std::vector<UINT> before_seen, after_seen;
+  TLayerToken before = f.form->WindowProc().Insert([&](TMessage& m, const TCallNext& next) {
+    if (m.Msg == WM_COMMAND) before_seen.push_back(LOWORD(m.WParam));
+    next(m);
+  });
+  f.form->SetMenu(f.menu);
+  TLayerToken after = f.form->WindowProc().Insert([&](TMessage& m, const TCallNext& next) {
+    if (m.Msg == WM_COMMAND) after_seen.push_back(LOWORD(m.WParam));
+    next(m);
+  });
+  auto* second = MakeOwned<TMainMenu>(*f.form);
+  f.form->SetMenu(second);  // a second menu adds no second route
+  f.form->SetMenu(f.menu);
+  SendMessageW(f.form->Handle(), WM_COMMAND, MAKEWPARAM(f.exit->Command(), 0), 0);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(before_seen.size(), 1u);
+  EXPECT_EQ(after_seen.size(), 1u);
+  // Removed in the order they came, the menu still works.
+  before.Remove();
+  after.Remove();
+  SendMessageW(f.form->Handle(), WM_COMMAND, MAKEWPARAM(f.exit->Command(), 0), 0);
+  EXPECT_EQ(clicks, 2);
+  EXPECT_EQ(second->Window(), nullptr);
+  EXPECT_EQ(f.menu->Window(), f.form.get());
+}
+
 TEST(FormMenu, FreeingTheMenuTakesItOffTheForm) {
   MenuForm f;
-  SetFormMenu(*f.form, f.menu);
+  f.form->SetMenu(f.menu);
   f.form->HandleNeeded();
   ASSERT_EQ(GetMenu(f.form->Handle()), f.menu->Handle());
   f.form->FreeComponent(*f.exit);
   f.form->FreeComponent(*f.file);
   f.form->FreeComponent(*f.menu);
-  EXPECT_EQ(FormMenu(*f.form), nullptr);
+  EXPECT_EQ(f.form->Menu(), nullptr);
   EXPECT_EQ(GetMenu(f.form->Handle()), nullptr);
 }
 
@@ -123,7 +154,7 @@ TEST(FormMenu, OwnerDrawnBarItemsUseTheirMeasureAndDrawHandlers) {
     drawn.push_back(state);
   };
   f.menu->SetOwnerDraw(true);
-  SetFormMenu(*f.form, f.menu);
+  f.form->SetMenu(f.menu);
   f.form->Show();
   RedrawWindow(f.form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   Application().ProcessMessages();
@@ -172,7 +203,7 @@ TEST(FormMenu, ADescriptionSetsTheMenuBarAndItsShortcutsReachTheItems) {
   auto* save = static_cast<TMenuItem*>(form->FindComponent("Save1"));
   ASSERT_NE(menu, nullptr);
   ASSERT_NE(save, nullptr);
-  EXPECT_EQ(FormMenu(*form), menu);
+  EXPECT_EQ(form->Menu(), menu);
   EXPECT_EQ(GetPropObject(form.get(), "Menu", "TMainMenu"), menu);
   int saves = 0;
   save->OnClick = [&](TObject*) { ++saves; };

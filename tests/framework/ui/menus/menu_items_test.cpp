@@ -6,10 +6,10 @@
 
 #include "framework/core/form_description.h"
 #include "framework/core/text.h"
-#include "framework/ui/canvas.h"
-#include "framework/ui/form.h"
-#include "framework/ui/exceptions.h"
-#include "framework/ui/menus.h"
+#include "framework/ui/graphics/canvas.h"
+#include "framework/ui/forms/form.h"
+#include "framework/ui/portable/exceptions.h"
+#include "framework/ui/menus/menus.h"
 
 namespace hm {
 namespace {

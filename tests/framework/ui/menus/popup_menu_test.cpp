@@ -5,8 +5,8 @@
 #include <functional>
 #include <vector>
 
-#include "framework/ui/canvas.h"
-#include "framework/ui/menus.h"
+#include "framework/ui/graphics/canvas.h"
+#include "framework/ui/menus/menus.h"
 
 namespace hm {
 namespace {

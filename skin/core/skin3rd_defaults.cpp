@@ -1,0 +1,105 @@
+#include "skin/core/skin3rd_defaults.h"
+
+#include <iterator>
+
+namespace hm {
+
+namespace {
+
+// Three lines are repeated on purpose: TDBCheckboxEh, TLMDFontSizeCombobox
+// and TWWDBCombobox.
+constexpr const char* kLines[] = {
+    "TTBDock=Panel",
+    "TTBToolbar=Panel",
+    "TImageEnMView=scrollbar",
+    "TImageEnView=scrollbar",
+    "TRzButton=button",
+    "TRzCheckGroup=CheckGroup",
+    "TRzRadioGroup=Radiogroup",
+    "TRzRadioButton=Radiobutton",
+    "TRzCheckBox=Checkbox",
+    "TRzButtonEdit=Edit",
+    "TRzDBRadioGroup=Radiogroup",
+    "TRzDBRadioButton=Radiobutton",
+    "TRzDBCheckBox=Checkbox",
+    "TLMDGroupBox=Groupbox",
+    "TDBCheckboxEh=Checkbox",
+    "TDBCheckboxEh=Checkbox",
+    "TLMDCHECKBOX=Checkbox",
+    "TLMDDBCHECKBOX=Checkbox",
+    "TLMDRadiobutton=Radiobutton",
+    "TLMDCalculator=panel",
+    "TLMDGROUPBOX=Panel",
+    "TLMDSIMPLEPANEL=Panel",
+    "TLMDDBCalendar=Panel",
+    "TLMDButtonPanel=Panel",
+    "TLMDLMDCalculator=Panel",
+    "TLMDHeaderPanel=Panel",
+    "TLMDTechnicalLine=Panel",
+    "TLMDLMDClock=Panel",
+    "TLMDTrackbar=panel",
+    "TLMDListCombobox=combobox",
+    "TLMDCheckListCombobox=combobox",
+    "TLMDHeaderListCombobox=combobox",
+    "TLMDImageCombobox=combobox",
+    "TLMDColorCombobox=combobox",
+    "TLMDFontCombobox=combobox",
+    "TLMDFontSizeCombobox=combobox",
+    "TLMDFontSizeCombobox=combobox",
+    "TLMDPrinterCombobox=combobox",
+    "TLMDDriveCombobox=combobox",
+    "TLMDCalculatorComboBox=combobox",
+    "TLMDTrackBarComboBox=combobox",
+    "TLMDCalendarComboBox=combobox",
+    "TLMDTreeComboBox=combobox",
+    "TLMDRADIOGROUP=radiogroup",
+    "TLMDCheckGroup=CheckGroup",
+    "TLMDDBRADIOGROUP=radiogroup",
+    "TLMDDBCheckGroup=CheckGroup",
+    "TLMDCalculatorEdit=edit",
+    "TLMDEDIT=Edit",
+    "TLMDMASKEDIT=Edit",
+    "TLMDBROWSEEDIT=Edit",
+    "TLMDEXTSPINEDIT=Edit",
+    "TLMDCALENDAREDIT=Edit",
+    "TLMDFILEOPENEDIT=Edit",
+    "TLMDFILESAVEEDIT=Edit",
+    "TLMDCOLOREDIT=Edit",
+    "TLMDDBEDIT=Edit",
+    "TLMDDBMASKEDIT=Edit",
+    "TLMDDBEXTSPINEDIT=Edit",
+    "TLMDDBSPINEDIT=Edit",
+    "TLMDDBEDITDBLookup=Edit",
+    "TLMDEDITDBLookup=Edit",
+    "TDBLookupCombobox=Combobox",
+    "TWWDBCombobox=Combobox",
+    "TWWDBLookupCombo=Combobox",
+    "TWWDBCombobox=Combobox",
+    "TWWKeyCombo=Combobox",
+    "TWWTempKeyCombo=combobox",
+    "TWWDBDateTimePicker=Combobox",
+    "TWWRADIOGROUP=radiogroup",
+    "TWWDBEDIT=Edit",
+    "TcxButton=bitbtn",
+    "TcxDBCheckBox=checkbox",
+    "TcxDBRadioGroup=radiogroup",
+    "TcxRadioGroup=radiogroup",
+    "TcxCheckBox=checkbox",
+    "TOVCPICTUREFIELD=Edit",
+    "TOVCDBPICTUREFIELD=Edit",
+    "TOVCSLIDEREDIT=Edit",
+    "TOVCDBSLIDEREDIT=Edit",
+    "TOVCSIMPLEFIELD=Edit",
+    "TOVCDBSIMPLEFIELD=Edit",
+    "TO32DBFLEXEDIT=Edit",
+    "TOVCNUMERICFIELD=Edit",
+    "TOVCDBNUMERICFIELD=Edit",
+};
+
+static_assert(std::size(kLines) == kDefaultSkin3rdCount);
+
+}  // namespace
+
+std::span<const char* const> DefaultSkin3rdLines() { return kLines; }
+
+}  // namespace hm
