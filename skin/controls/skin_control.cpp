@@ -109,7 +109,7 @@ void TSkinControl::InitSkin(IControlSkinHost* form_skin, TSkinData& data, bool r
 void TSkinControl::InitSkinHandle(HWND handle, TSkinData& data, IControlSkinHost* form_skin, TCanvas* canvas) {
   if (attached_) return;
   // Raises for a window that cannot be subclassed, before anything changed.
-  TSubclass subclass(handle, [this](TMessage& m, TSubclass&) {
+  subclass_ = TSubclass(handle, [this](TMessage& m, TSubclass&) {
     TSkinMessageScope scope(*this, nullptr);
     SkinWndProc(m);
   });
@@ -120,7 +120,6 @@ void TSkinControl::InitSkinHandle(HWND handle, TSkinData& data, IControlSkinHost
   enabled_ = true;
   ListWithFormSkin(form_skin);
   caption_ = WindowText(handle_);
-  subclass_ = std::move(subclass);
   attached_ = true;
   state_ = kControlSkinAttached;
 }
