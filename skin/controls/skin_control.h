@@ -97,6 +97,7 @@ class TSkinControl : public TComponent {
   TControl* GraphicControl() const { return graphic_control_; }
   IControlSkinHost* FormSkin() const { return form_skin_; }
   TSkinData* SkinData() const { return skin_data_; }
+  TCanvas* Canvas() const { return canvas_; }
   bool Recolor() const { return recolor_; }
   void SetRecolor(bool recolor) { recolor_ = recolor; }
   TColor PriorColor() const { return prior_color_; }

@@ -7,6 +7,7 @@
 // rectangles only (see-through border pixels are not cut out yet).
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "framework/core/text.h"
 #include "framework/ui/forms/form.h"
@@ -134,13 +135,19 @@ void TWinSkinForm::KeepClientSize(bool from_current_client) {
                        border_right_ + title.LeftWidth + title.RightWidth + title.TxtBackLeft + title.TxtBackRight;
     if (width < needed) {
       const int shift = (needed - width) / 2;
-      for (HWND child = GetWindow(handle_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      // Collected first and moved without a z-order change: the z-order is
+      // the dialog's tab order, and a child brought to the top would come
+      // round again in a walk along the siblings.
+      std::vector<HWND> children;
+      for (HWND child = GetWindow(handle_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+      for (HWND child : children) {
         RECT r{};
         GetWindowRect(child, &r);
         POINT at{r.left, r.top};
         ScreenToClient(handle_, &at);
         SetWindowPos(child, nullptr, at.x + shift, at.y, 0, 0,
-                     SWP_NOSIZE | SWP_NOSENDCHANGING | SWP_NOOWNERZORDER | SWP_NOACTIVATE);
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOSENDCHANGING | SWP_NOOWNERZORDER | SWP_NOACTIVATE);
       }
       width = needed;
     }
