@@ -379,6 +379,36 @@ TEST_F(FrameTest, TheFormsChainCarriesTitleChangesAndSkinChanges) {
   EXPECT_EQ(form->Color(), DataOf(*form).Colours().ButtonFaceColor);
 }
 
+// Records whether it was destroyed while a click handler still ran.
+class TWatchedFrame : public TWinSkinForm {
+ public:
+  using TWinSkinForm::TWinSkinForm;
+  ~TWatchedFrame() override { *destroyed = *inside_click ? 1 : 2; }
+  int* destroyed = nullptr;
+  bool* inside_click = nullptr;
+};
+
+TEST_F(FrameTest, AFormFreedByAClickGoesWithItsFrameSkinOnceTheClickIsOver) {
+  auto* form = ShowForm();
+  auto* button = MakeOwned<TButton>(*form);
+  button->SetParent(form);
+  int destroyed = 0;
+  bool inside_click = false;
+  auto* skin = MakeOwned<TWatchedFrame>(*form);
+  skin->destroyed = &destroyed;
+  skin->inside_click = &inside_click;
+  skin->SetHandle(form->Handle());
+  skin->AttachForm(DataOf(*form), *form);
+  SendMessageW(form->Handle(), WM_SKINSTART, 0, 1000);
+  button->OnClick = [&](TObject*) {
+    inside_click = true;
+    forms.back().reset();
+    inside_click = false;
+  };
+  SendMessageW(button->Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(destroyed, 2) << "freed after the window's message returned, not inside it";
+}
+
 TEST_F(FrameTest, TheManagerSkinsItsFormsAndFreesBareWindowsSkinsOnceTheyAreGone) {
   Owned<TFixedForm> form = MakeRoot<TFixedForm>();
   form->SetBounds(40, 40, 300, 200);
