@@ -9,6 +9,7 @@
 #include "framework/ui/graphics/canvas.h"
 #include "framework/ui/graphics/colors.h"
 #include "framework/ui/platform/handles.h"
+#include "framework/ui/platform/messages.h"
 #include "skin/controls/control_skin_host.h"
 #include "skin/core/win_skin_data.h"
 
@@ -206,7 +207,7 @@ void TSkinControl::AfterMessage(TMessage& message) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_ENABLE:
-    case kSkinEnabledChanged: Redraw(); break;
+    case CM_ENABLEDCHANGED: Redraw(); break;
     case WM_SETTEXT:
       if (message.LParam) caption_ = Narrow(reinterpret_cast<const wchar_t*>(message.LParam));
       Redraw();

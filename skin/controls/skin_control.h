@@ -39,9 +39,6 @@ constexpr int kControlSkinAttached = 1;
 constexpr int kControlSkinColourGiven = 2;  // panels: colour given back
 constexpr int kControlSkinDead = 6;         // the window was destroyed
 
-// The framework's enabled-changed notification as control skins see it.
-constexpr UINT kSkinEnabledChanged = 0xB00C;
-
 class TSkinControl : public TComponent {
   HM_CLASS(TSkinControl, TComponent)
 
