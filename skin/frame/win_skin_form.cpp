@@ -205,7 +205,14 @@ void TWinSkinForm::SkinControls() {
 
 void TWinSkinForm::SkinComponents(TComponent& container) {
   // By index: skins made meanwhile may join the container's components.
-  for (int i = 0; i < container.ComponentCount(); ++i) SkinComponent(*container.Components(i), container);
+  for (int i = 0; i < container.ComponentCount(); ++i) {
+    try {
+      SkinComponent(*container.Components(i), container);
+    } catch (...) {
+      // A control the skins cannot take (its window cannot be made, a
+      // handler failed) keeps its own look; the others are still skinned.
+    }
+  }
 }
 
 void TWinSkinForm::SkinComponent(TComponent& component, TComponent& container) {

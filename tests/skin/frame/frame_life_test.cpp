@@ -361,6 +361,22 @@ TEST_F(FrameTest, ControlSkinsAreMadeByTheChoiceAndDeadOnesGoAtTheNextPurge) {
   EXPECT_EQ(skin->ControlSkins().Count(), 0);
 }
 
+TEST_F(FrameTest, AControlTheSkinsCannotTakeKeepsItsLookAndTheOthersAreStillSkinned) {
+  auto* form = ShowForm();
+  auto* button = MakeOwned<TButton>(*form);
+  button->SetParent(form);
+  auto* panel = MakeOwned<TPanel>(*form);
+  panel->SetParent(form);
+  DataOf(*form).OnSkinControl = [button](TComponent*, TSkinData*, TControl*, TControl* control, const std::string&,
+                                         TComponent*&) {
+    if (control == button) throw std::runtime_error("no skin for this one");
+  };
+  TWinSkinForm* skin = Skin(*form);
+  EXPECT_EQ(skin->LifeState(), kLifeActive);
+  ASSERT_EQ(skin->ControlSkins().Count(), 1);
+  EXPECT_EQ(skin->ControlSkins().Items()[0]->Control(), panel);
+}
+
 TEST_F(FrameTest, TheFormsChainCarriesTitleChangesAndSkinChanges) {
   auto* form = ShowForm();
   int seen_below = 0;
