@@ -182,6 +182,11 @@ void TCustomDBEditEh::EditButtonClick(int index) {
   if (DroppedDown() && !opened_by_this_press) CloseUp(false);
 }
 
+void TCustomDBEditEh::BoundsChanged() {
+  TCustomMaskEdit::BoundsChanged();
+  LayoutButtons();
+}
+
 void TCustomDBEditEh::EditButtonUp(POINT) { dropped_by_button_ = false; }
 
 }  // namespace hm
