@@ -99,6 +99,7 @@ class TCustomDBComboBoxEh : public TCustomDBEditEh {
   void EditButtonUp(POINT screen) override;
   void UpDownStep(bool up) override;
   void WMKillFocus(TMessage& message) override;
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   void ItemsChanged();

@@ -108,6 +108,15 @@ void TCustomDBComboBoxEh::CloseUp(bool accept) {
   OnCloseUp(this, accept);
 }
 
+void TCustomDBComboBoxEh::Notification(TComponent* component, TOperation operation) {
+  TCustomDBEditEh::Notification(component, operation);
+  if (operation == opRemove && component == list_) {
+    list_ = nullptr;
+    list_visible_ = false;
+    watch_.reset();
+  }
+}
+
 void TCustomDBComboBoxEh::CancelMode(HWND taker) {
   if (list_visible_ && !OwnsWindow(taker)) CloseUp(false);
 }

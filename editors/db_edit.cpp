@@ -41,7 +41,12 @@ TCustomDBEditEh::TCustomDBEditEh(TComponent* owner, std::unique_ptr<TEditButtonE
   };
 }
 
-TCustomDBEditEh::~TCustomDBEditEh() = default;
+TCustomDBEditEh::~TCustomDBEditEh() {
+  // The companions go after this body: they must not call back into it.
+  edit_button_->OnChanged = nullptr;
+  edit_buttons_->OnChanged = nullptr;
+  edit_image_->OnChanged = nullptr;
+}
 
 TDBEditEh::TDBEditEh(TComponent* owner) : TCustomDBEditEh(owner) {}
 

@@ -86,12 +86,16 @@ void TEditButtonControlEh::DrawFace(HDC dc, RECT r, bool down) {
   const int cx = (r.left + r.right) / 2 + shift, cy = (r.top + r.bottom) / 2 + shift;
   const TColor ink = enabled ? clBtnText : clGrayText;
   switch (style_) {
-    case ebsEllipsisEh:
+    case ebsEllipsisEh: {
+      // Three dots that fit the narrow flat buttons too.
+      const int size = r.right - r.left >= 12 ? 2 : 1;
+      const int gap = size + 1;
       for (int i = -1; i <= 1; ++i) {
-        const RECT dot{cx + i * 3 - 1, cy, cx + i * 3 + 1, cy + 2};
+        const RECT dot{cx + i * gap - size / 2, cy, cx + i * gap - size / 2 + size, cy + size};
         FillColor(dc, dot, ink);
       }
       break;
+    }
     case ebsPlusEh:
     case ebsMinusEh: {
       const RECT bar{cx - 3, cy - 1, cx + 4, cy + 1};

@@ -106,6 +106,20 @@ TEST_F(DropDownTest, TheButtonPressThatOpensDoesNotCloseTheNextOneDoes) {
   EXPECT_EQ(combo_->ItemIndex(), 0);
 }
 
+TEST_F(DropDownTest, UpDownEditButtonStepsInsteadOfDropping) {
+  combo_->EditButton()->SetStyle(ebsUpDownEh);
+  ShowForm();
+  const int h = combo_->ButtonControl(0)->Height();
+  SendMouse(Button(), WM_LBUTTONDOWN, {7, h - 2}, MK_LBUTTON);  // lower half: next
+  SendMouse(Button(), WM_LBUTTONUP, {7, h - 2});
+  EXPECT_FALSE(combo_->ListVisible());
+  EXPECT_EQ(combo_->ItemIndex(), 1);
+  SendMouse(Button(), WM_LBUTTONDOWN, {7, 1}, MK_LBUTTON);  // upper half: previous
+  SendMouse(Button(), WM_LBUTTONUP, {7, 1});
+  EXPECT_EQ(combo_->ItemIndex(), 0);
+  EXPECT_EQ(combo_->GetText(), "区号");
+}
+
 TEST_F(DropDownTest, PressOnTheButtonDragIntoTheListReleaseChooses) {
   ShowForm();
   SendMouse(Button(), WM_LBUTTONDOWN, {7, 5}, MK_LBUTTON);

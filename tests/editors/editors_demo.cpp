@@ -81,6 +81,11 @@ int main(int argc, char** argv) {
   ReadComponent(*form, kDemo);
   form->Show();
   SetForegroundWindow(form->Handle());
+  // Let the activation settle: it moves the focus, which would close the list.
+  for (int i = 0; i < 20; ++i) {
+    Application().ProcessMessages();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
   auto* combo = dynamic_cast<TDBComboBoxEh*>(form->FindComponent("DBComboBoxEh1"));
   combo->SetFocus();
   combo->DropDown();
