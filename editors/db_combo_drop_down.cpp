@@ -32,10 +32,11 @@ void TCustomDBComboBoxEh::FillList() {
 }
 
 void TCustomDBComboBoxEh::DropDown() {
-  if (list_visible_) return;
+  // The list hangs below a window on the screen: none yet, nothing to drop.
+  if (list_visible_ || !HandleAllocated()) return;
   if (ButtonControlCount() > 0) ButtonControl(0)->SetAlwaysDown(true);
   OnDropDown(this);
-  if (list_visible_ || !HandleAllocated()) return;  // the handler may have dropped it itself
+  if (list_visible_) return;  // the handler dropped it itself
 
   const HWND root = GetAncestor(Handle(), GA_ROOT);
   if (!list_) {
