@@ -2,6 +2,9 @@
 // keys, button, focus and clicks elsewhere, and the handles it leaves.
 #include "editors_fixture.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "tests/framework/ui/gui_objects.h"
 
 namespace hm::test {
@@ -247,6 +250,48 @@ TEST_F(DropDownTest, ListWidthAndAlignmentFollowTheDropDownBox) {
   combo_->DropDown();
   EXPECT_EQ(WindowRect(List()).right - WindowRect(List()).left, c.right - c.left);
   combo_->CloseUp(false);
+}
+
+// The arrow button's face, as pixels of its window.
+std::vector<COLORREF> FaceOf(HWND window) {
+  RECT r;
+  GetClientRect(window, &r);
+  std::vector<COLORREF> out;
+  HDC dc = GetDC(window);
+  for (int y = 0; y < r.bottom; ++y)
+    for (int x = 0; x < r.right; ++x) out.push_back(GetPixel(dc, x, y));
+  ReleaseDC(window, dc);
+  return out;
+}
+
+TEST_F(DropDownTest, ArrowButtonShowsPushedWhileDroppedAndInactiveWhenDisabled) {
+  ShowForm();
+  auto face = [this] {
+    RedrawWindow(Button(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    Pump(1);
+    return FaceOf(Button());
+  };
+  const auto normal = face();
+  // The combo-box arrow: dark arrow pixels on a button face.
+  EXPECT_NE(std::count(normal.begin(), normal.end(), GetSysColor(COLOR_BTNTEXT)), 0);
+  combo_->SetFocus();
+  combo_->DropDown();
+  const auto pushed = face();
+  EXPECT_NE(pushed, normal);
+  combo_->CloseUp(false);
+  EXPECT_EQ(face(), normal);
+  combo_->SetEnabled(false);
+  const auto inactive = face();
+  EXPECT_NE(inactive, normal);
+  EXPECT_EQ(std::count(inactive.begin(), inactive.end(), GetSysColor(COLOR_BTNTEXT)), 0);
+  // Without the border active a flat button sits one pixel inside, in the edit's colour.
+  combo_->SetEnabled(true);
+  combo_->SetAlwaysShowBorder(false);
+  other_->SetFocus();
+  MouseTo(POINT{2, 2});
+  ASSERT_TRUE(PumpUntil([&] { return !combo_->BorderActive(); }));
+  const auto away = face();
+  EXPECT_EQ(away.front(), GetSysColor(COLOR_WINDOW));
 }
 
 TEST_F(DropDownTest, ThousandDropDownsLeaveNoHandlesBehind) {
