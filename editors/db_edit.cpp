@@ -59,6 +59,9 @@ void TCustomDBEditEh::CreateParams(TCreateParams& params) {
 
 void TCustomDBEditEh::CreateHandleDone() {
   TCustomMaskEdit::CreateHandleDone();
+  // A new window tracks nothing yet (RecreateWnd).
+  tracking_mouse_ = false;
+  mouse_in_control_ = false;
   AdjustHeight();
   LayoutButtons();
   UpdateBorderState();
@@ -316,6 +319,12 @@ void TCustomDBEditEh::WndProc(TMessage& message) {
       tracking_mouse_ = false;
       CheckMouseLeft();
       return;
+    case WM_TIMER:
+      if (message.WParam == kMouseCheckTimer) {
+        CheckMouseLeft();
+        return;
+      }
+      break;
     case WM_NCPAINT:
       if (DrawsFlatBorder()) {
         DrawFlatBorder(nullptr);

@@ -134,6 +134,8 @@ class TCustomDBEditEh : public TCustomMaskEdit {
   TEditButtonEh& ButtonOf(int index) const;
 
   bool from_link_ = false;  // the text being shown came from the link
+  // The timer that looks for the mouse having left (an id the edit class does not use).
+  static constexpr UINT_PTR kMouseCheckTimer = 0x4D4C;
 
  private:
   struct ButtonPair {

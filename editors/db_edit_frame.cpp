@@ -68,6 +68,9 @@ void TCustomDBEditEh::MouseEntered() {
   }
   if (mouse_in_control_) return;
   mouse_in_control_ = true;
+  // The leave notice may never come (the pointer jumped, a busy system):
+  // a slow timer checks too.
+  if (HandleAllocated()) SetTimer(Handle(), kMouseCheckTimer, 250, nullptr);
   UpdateBorderState();
 }
 
@@ -81,6 +84,7 @@ void TCustomDBEditEh::CheckMouseLeft() {
     if (w == Handle()) return;
   }
   mouse_in_control_ = false;
+  KillTimer(Handle(), kMouseCheckTimer);
   UpdateBorderState();
 }
 
