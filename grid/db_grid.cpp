@@ -55,9 +55,10 @@ TCustomDBGridEh::~TCustomDBGridEh() = default;
 TDBGridEh::TDBGridEh(TComponent* owner) : TCustomDBGridEh(owner) {}
 
 void TCustomDBGridEh::Destroying() {
-  // Leave the data source while complete: the link's last notices reach us.
-  data_link_.SetDataSource(nullptr);
   TCustomGrid::Destroying();
+  // Leave the data source while still complete: a dataset closing during
+  // the rest of the teardown must not reach a half-destroyed grid.
+  data_link_.SetDataSource(nullptr);
 }
 
 void TCustomDBGridEh::SetDataSource(TDataSource* source) {
@@ -255,6 +256,8 @@ void TCustomDBGridEh::WndProc(TMessage& message) {
     SizeChanged();
     return;
   }
+  // Another depth: the off-screen surface is made anew at the next paint.
+  if (message.Msg == WM_DISPLAYCHANGE) buffer_.Release();
   TCustomGrid::WndProc(message);
 }
 

@@ -168,6 +168,7 @@ class TCustomDBGridEh : public TCustomGrid, private TColumnsOwnerEh, private TGr
   void SizeChanged();
   // Sets both bars now, also in the middle of a layout (fitting needs it).
   void SetScrollBarsNow();
+  void SetBar(int bar, const SCROLLINFO& info);
   // The rows the link holds and the grid shows for the present client height.
   void UpdateRowCount();
   // The grid's current row to the dataset's current record.
@@ -200,6 +201,18 @@ class TCustomDBGridEh : public TCustomGrid, private TColumnsOwnerEh, private TGr
   bool updating_bars_ = false;
   bool size_pending_ = false;   // the client changed while the bars were being set
   int pressed_title_col_ = -1;
+
+  // Asked once per paint rather than per cell: both are slow questions
+  // under Wine (a server round trip, a display query).
+  bool paint_focused_ = false;
+  bool paint_many_colors_ = true;
+  int buffer_bits_ = 0;  // depth of the surface WMPaint composes on; 0 outside it
+  // What the bars were last given, so an unchanged bar is not redrawn.
+  struct TBarState {
+    bool valid = false;
+    int min = 0, max = 0, page = 0, pos = 0;
+  };
+  TBarState bars_[2];  // SB_HORZ, SB_VERT
 
   TPaintBuffer buffer_;
   TSharedTextBitmapUse text_bitmap_;

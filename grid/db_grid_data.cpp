@@ -91,7 +91,7 @@ void TCustomDBGridEh::SetScrollBarsNow() {
           v.nPos = data_link_.DataSet()->RecNo();
         }
       }
-      SetScrollInfo(Handle(), SB_VERT, &v, TRUE);
+      SetBar(SB_VERT, v);
 
       SCROLLINFO h{};
       h.cbSize = sizeof h;
@@ -108,7 +108,7 @@ void TCustomDBGridEh::SetScrollBarsNow() {
           h.nPos = LeftCol();
         }
       }
-      SetScrollInfo(Handle(), SB_HORZ, &h, TRUE);
+      SetBar(SB_HORZ, h);
       const RECT after = ClientRect();
       if (after.right == before.right && after.bottom == before.bottom) break;
     }
@@ -117,6 +117,33 @@ void TCustomDBGridEh::SetScrollBarsNow() {
     size_pending_ = false;
     SizeChanged();
   }
+}
+
+// Redrawing a bar is expensive (under Wine a whole frame paint); the data
+// grid sets its bars at every step through the records.
+void TCustomDBGridEh::SetBar(int bar, const SCROLLINFO& info) {
+  TBarState& last = bars_[bar == SB_VERT ? 1 : 0];
+  const TBarState now{true, info.nMin, info.nMax, static_cast<int>(info.nPage), info.nPos};
+  if (last.valid && last.min == now.min && last.max == now.max && last.page == now.page && last.pos == now.pos) return;
+  const bool only_moved = last.valid && last.min == now.min && last.max == now.max && last.page == now.page;
+  last = now;
+  if (!only_moved) {
+    SetScrollInfo(Handle(), bar, &info, TRUE);
+    return;
+  }
+  // Thousands of records share a bar of a hundred pixels: most steps leave
+  // the thumb where it is, and then the bar need not be drawn again.
+  const LONG object = bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL;
+  SCROLLBARINFO before{};
+  before.cbSize = sizeof before;
+  const bool known = GetScrollBarInfo(Handle(), object, &before);
+  SetScrollInfo(Handle(), bar, &info, !known);
+  if (!known) return;
+  SCROLLBARINFO after{};
+  after.cbSize = sizeof after;
+  if (!GetScrollBarInfo(Handle(), object, &after) || after.xyThumbTop != before.xyThumbTop ||
+      after.xyThumbBottom != before.xyThumbBottom)
+    SetScrollInfo(Handle(), bar, &info, TRUE);
 }
 
 void TCustomDBGridEh::ModifyScrollBar(int bar, int code) {

@@ -57,6 +57,7 @@ void TCustomDBGridEh::Loaded() {
 }
 
 void TCustomDBGridEh::CreateHandleDone() {
+  bars_[0] = bars_[1] = TBarState{};  // a new window has bars of its own
   TCustomGrid::CreateHandleDone();
   // Fitting needs the window's client.
   LayoutChanged();

@@ -41,8 +41,6 @@ TColor Lightened(HDC dc, TColor cell, TColor glass, bool highlight_glass) {
   return RgbColor(GetRValue(nearest), GetGValue(nearest), GetBValue(nearest));
 }
 
-bool ManyColors(HDC dc) { return GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES) > 8; }
-
 }  // namespace
 
 TColor TCustomDBGridEh::GridLineColor(bool fixed_area) const {
@@ -117,9 +115,9 @@ void TCustomDBGridEh::DrawDataCell(int col, int row, TColumnEh& column, RECT rec
   h.current_row = row == Row();
   h.row_select = options_.Contains(dgRowSelect);
   h.always_show_selection = options_.Contains(dgAlwaysShowSelection);
-  h.focused = Focused();
+  h.focused = paint_focused_;
   h.highlight_focus = options_eh_.Contains(dghHighlightFocus);
-  h.many_colors = ManyColors(dc);
+  h.many_colors = paint_many_colors_;
   TFont& font = column.DrawFont();
   TColor back = column.Color();
   TColor fore = font.Color();
@@ -176,6 +174,10 @@ void TCustomDBGridEh::DrawIndicatorCell(int row, RECT rect, TGridDrawState) {
 }
 
 void TCustomDBGridEh::Paint() {
+  paint_focused_ = Focused();
+  HDC dc = Canvas().Handle();
+  const int bits = buffer_bits_ > 0 ? buffer_bits_ : GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
+  paint_many_colors_ = bits > 8;
   TCustomGrid::Paint();
   const bool no_rows = NothingToShow();
   const bool no_columns = visible_columns_.empty();
@@ -216,10 +218,15 @@ void TCustomDBGridEh::WMPaint(TMessage& message) {
     }
     if (have_region) SelectClipRgn(memory, update.get());
     else IntersectClipRect(memory, area.left, area.top, area.right, area.bottom);
-    struct ClipReset {
+    struct Reset {
       HDC dc;
-      ~ClipReset() { SelectClipRgn(dc, nullptr); }
-    } reset{memory};
+      int& bits;
+      ~Reset() {
+        SelectClipRgn(dc, nullptr);
+        bits = 0;
+      }
+    } reset{memory, buffer_bits_};
+    buffer_bits_ = buffer_.Bits();
     Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), reinterpret_cast<LPARAM>(memory));
     PaintWindow(memory);
     PaintControls(memory);

@@ -4,18 +4,6 @@
 
 namespace hm {
 
-namespace {
-
-// Bits per pixel of what a DC draws on (the bitmap selected into a memory DC).
-int SurfaceBits(HDC dc) {
-  BITMAP bm{};
-  if (HGDIOBJ bitmap = GetCurrentObject(dc, OBJ_BITMAP); bitmap && GetObjectW(bitmap, sizeof bm, &bm))
-    return bm.bmBitsPixel * bm.bmPlanes;
-  return GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
-}
-
-}  // namespace
-
 TPaintBuffer::~TPaintBuffer() { Release(); }
 
 void TPaintBuffer::Release() {
@@ -29,18 +17,18 @@ void TPaintBuffer::Release() {
 HDC TPaintBuffer::Prepare(HDC like, int width, int height) {
   width = std::max(width, 1);
   height = std::max(height, 1);
-  const int bits = SurfaceBits(like);
-  if (dc_ && width <= width_ && height <= height_ && bits == bits_) return dc_.get();
+  if (dc_ && width <= width_ && height <= height_) return dc_.get();
   Release();
   UniqueMemoryDC dc(CreateCompatibleDC(like));
   UniqueGdi<HBITMAP> bitmap(CreateCompatibleBitmap(like, width, height));
   if (!dc || !bitmap) return nullptr;
+  BITMAP bm{};
+  bits_ = GetObjectW(bitmap.get(), sizeof bm, &bm) ? bm.bmBitsPixel * bm.bmPlanes : 32;
   original_ = SelectObject(dc.get(), bitmap.get());
   dc_ = std::move(dc);
   bitmap_ = std::move(bitmap);
   width_ = width;
   height_ = height;
-  bits_ = bits;
   return dc_.get();
 }
 

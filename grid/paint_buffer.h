@@ -17,9 +17,14 @@ class TPaintBuffer {
   TPaintBuffer& operator=(const TPaintBuffer&) = delete;
 
   // A memory DC holding a bitmap of at least width x height compatible with
-  // `like`; null when the system refuses one (then draw directly).
+  // `like`; null when the system refuses one (then draw directly). The
+  // bitmap is kept while it is large enough; Release after a change of the
+  // display's depth.
   HDC Prepare(HDC like, int width, int height);
   HBITMAP Bitmap() const { return bitmap_.get(); }
+  // Bits per pixel of the bitmap (0 before the first Prepare). Asking a DC
+  // for its depth is slow under Wine; the bitmap knows its own.
+  int Bits() const { return bits_; }
   void Release();
 
  private:

@@ -133,6 +133,17 @@ TEST(GridLayout, TurningFittingOffGivesTheStoredWidthsBack) {
   EXPECT_EQ(Sum(f.Widths()) + 4, f.grid.ClientWidth());
 }
 
+TEST(GridLayout, AColumnLeavingTheFitKeepsItsProportionAsWidth) {
+  GridForm f;
+  TColumnEh& second = *(*f.grid.Columns())[1];
+  second.SetAutoFitColWidth(false);
+  EXPECT_EQ(second.Width(), 49);
+  EXPECT_EQ(f.Widths()[1], 49);
+  EXPECT_EQ(Sum(f.Widths()) + 4, f.grid.ClientWidth());
+  second.SetAutoFitColWidth(true);
+  EXPECT_EQ(f.Widths(), (std::vector<int>{52, 55, 71, 80}));
+}
+
 TEST(GridLayout, TitleAndDataRowHeights) {
   GridForm f;
   f.Show(5);

@@ -207,6 +207,25 @@ TEST(GridPaint, RightAlignedNumbersAndBelowTheLastRowTheGridsColour) {
   EXPECT_EQ(shot.Count(below, [](COLORREF c) { return c != SysColor(COLOR_WINDOW); }), 0);
 }
 
+TEST(GridPaint, EndEllipsisShortensTextToTheCell) {
+  GridForm f;
+  TCanvas& canvas = f.grid.Canvas();
+  HDC dc = GetDC(f.Window());
+  canvas.SetHandle(dc);
+  const std::string text = "深圳市南山区粤海街道";
+  const int full = canvas.TextWidth(text);
+  EXPECT_EQ(EllipsisText(canvas, text, full), text);
+  const std::string cut = EllipsisText(canvas, text, full / 2);
+  EXPECT_LE(canvas.TextWidth(cut), full / 2);
+  ASSERT_GT(cut.size(), 3u);
+  EXPECT_EQ(cut.substr(cut.size() - 3), "...");
+  EXPECT_EQ(text.compare(0, cut.size() - 3, cut, 0, cut.size() - 3), 0);  // whole characters of the start
+  EXPECT_EQ(EllipsisText(canvas, text, 1), "...");
+  canvas.SetHandle(nullptr);
+  ReleaseDC(f.Window(), dc);
+
+}
+
 TEST(GridPaint, OnlyTheCellsInsideTheUpdateRegionAreDrawn) {
   GridForm f;
   PaintGrid& g = AddMainGrid(f);
