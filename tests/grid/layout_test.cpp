@@ -42,6 +42,18 @@ class CountingGrid : public TDBGridEh {
   }
 };
 
+TEST(GridLayout, GridsKeepTheWindowColourOnAButtonFaceForm) {
+  GridForm f;
+  EXPECT_EQ(f.form->Color(), clBtnFace);
+  EXPECT_EQ(f.grid.Color(), clWindow);
+  auto* generic = MakeOwned<TCustomGrid>(*f.form);
+  generic->SetParent(f.form.get());
+  EXPECT_EQ(generic->Color(), clWindow);
+  EXPECT_FALSE(generic->ParentColor());
+  f.form->SetColor(clInfoBk);
+  EXPECT_EQ(generic->Color(), clWindow);
+}
+
 TEST(GridLayout, FitsTheStoredColumnsAtTheClientWidthsOfTheMainWindow) {
   GridForm f;
   // Without border and bars the client is the width itself.
