@@ -85,17 +85,5 @@ TEST(GridDescription, WritingKeepsOnlyWhatWasAssigned) {
   EXPECT_TRUE((*again->DBGridEh1->Columns())[2]->Title()->CaptionAssigned());
 }
 
-TEST(GridDescription, AMalformedColumnReportsWhere) {
-  auto form = MakeRoot<TForm>();
-  try {
-    ReadComponent(*form, "object F: TForm\n  object G: TDBGridEh\n    Columns = <\n      item\n"
-                         "        Width = wide\n      end>\n  end\nend\n");
-    FAIL() << "no error";
-  } catch (const EDescriptionError& e) {
-    EXPECT_EQ(e.Property(), "Columns[0].Width");
-    EXPECT_EQ(e.Line(), 5);
-  }
-}
-
 }  // namespace
 }  // namespace hm::test

@@ -140,15 +140,6 @@ TEST(FitColumnWidths, AClientThatNarrowsDuringTheFitIsReadEveryPass) {
   EXPECT_EQ(std::accumulate(w.begin(), w.end(), 0), 242);
 }
 
-TEST(FitColumnWidths, RefittingFromTheProportionsNeverDrifts) {
-  std::vector<TFitColumn> columns = MainWindowColumns();
-  FitColumnWidths(columns, ColumnLines(), [] { return 246; });
-  const std::vector<int> first = Widths(columns);
-  for (int client = 120; client < 900; client += 37) FitColumnWidths(columns, ColumnLines(), [client] { return client; });
-  FitColumnWidths(columns, ColumnLines(), [] { return 246; });
-  EXPECT_EQ(Widths(columns), first);
-}
-
 TEST(TakeDraggedWidths, TheDraggedColumnAndItsNeighbourTradeWidth) {
   std::vector<TFitColumn> columns = MainWindowColumns();
   FitColumnWidths(columns, ColumnLines(), [] { return 246; });  // 48 52 66 76
