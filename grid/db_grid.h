@@ -207,12 +207,6 @@ class TCustomDBGridEh : public TCustomGrid, private TColumnsOwnerEh, private TGr
   bool paint_focused_ = false;
   bool paint_many_colors_ = true;
   int buffer_bits_ = 0;  // depth of the surface WMPaint composes on; 0 outside it
-  // What the bars were last given, so an unchanged bar is not redrawn.
-  struct TBarState {
-    bool valid = false;
-    int min = 0, max = 0, page = 0, pos = 0;
-  };
-  TBarState bars_[2];  // SB_HORZ, SB_VERT
 
   TPaintBuffer buffer_;
   TSharedTextBitmapUse text_bitmap_;

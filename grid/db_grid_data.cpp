@@ -119,31 +119,40 @@ void TCustomDBGridEh::SetScrollBarsNow() {
   }
 }
 
-// Redrawing a bar is expensive (under Wine a whole frame paint); the data
-// grid sets its bars at every step through the records.
+// Redrawing a bar is expensive (under Wine a whole frame paint), and the
+// data grid sets its bars at every step through the records: a bar is set
+// only when it differs from what the window shows now (others may have
+// hidden it), and redrawn only when its thumb moves.
 void TCustomDBGridEh::SetBar(int bar, const SCROLLINFO& info) {
-  TBarState& last = bars_[bar == SB_VERT ? 1 : 0];
-  const TBarState now{true, info.nMin, info.nMax, static_cast<int>(info.nPage), info.nPos};
-  if (last.valid && last.min == now.min && last.max == now.max && last.page == now.page && last.pos == now.pos) return;
-  const bool only_moved = last.valid && last.min == now.min && last.max == now.max && last.page == now.page;
-  last = now;
-  if (!only_moved) {
-    SetScrollInfo(Handle(), bar, &info, TRUE);
+  HWND window = Handle();
+  const bool wanted = info.nMax > info.nMin;
+  const bool visible = GetWindowLongW(window, GWL_STYLE) & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL);
+  if (!wanted && !visible) return;
+  SCROLLINFO now{};
+  now.cbSize = sizeof now;
+  now.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  const bool known = visible && GetScrollInfo(window, bar, &now);
+  if (!known || !wanted || now.nMin != info.nMin || now.nMax != info.nMax || now.nPage != info.nPage) {
+    SetScrollInfo(window, bar, &info, TRUE);
+    // A bar hidden by ShowScrollBar stays hidden when its range is set again unchanged.
+    if (wanted && !(GetWindowLongW(window, GWL_STYLE) & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL)))
+      ShowScrollBar(window, bar, TRUE);
     return;
   }
+  if (now.nPos == info.nPos) return;
   // Thousands of records share a bar of a hundred pixels: most steps leave
-  // the thumb where it is, and then the bar need not be drawn again.
+  // the thumb where it is.
   const LONG object = bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL;
   SCROLLBARINFO before{};
   before.cbSize = sizeof before;
-  const bool known = GetScrollBarInfo(Handle(), object, &before);
-  SetScrollInfo(Handle(), bar, &info, !known);
-  if (!known) return;
+  const bool measured = GetScrollBarInfo(window, object, &before);
+  SetScrollInfo(window, bar, &info, !measured);
+  if (!measured) return;
   SCROLLBARINFO after{};
   after.cbSize = sizeof after;
-  if (!GetScrollBarInfo(Handle(), object, &after) || after.xyThumbTop != before.xyThumbTop ||
+  if (!GetScrollBarInfo(window, object, &after) || after.xyThumbTop != before.xyThumbTop ||
       after.xyThumbBottom != before.xyThumbBottom)
-    SetScrollInfo(Handle(), bar, &info, TRUE);
+    SetScrollInfo(window, bar, &info, TRUE);
 }
 
 void TCustomDBGridEh::ModifyScrollBar(int bar, int code) {

@@ -57,7 +57,6 @@ void TCustomDBGridEh::Loaded() {
 }
 
 void TCustomDBGridEh::CreateHandleDone() {
-  bars_[0] = bars_[1] = TBarState{};  // a new window has bars of its own
   TCustomGrid::CreateHandleDone();
   // Fitting needs the window's client.
   LayoutChanged();

@@ -98,6 +98,9 @@ TEST(GridLayout, TheVerticalBarNarrowsTheFitWhenTheRowsDoNotAllFit) {
   f.data->Last();
   ASSERT_TRUE(GetScrollInfo(f.Window(), SB_VERT, &si));
   EXPECT_EQ(si.nPos, 30);
+  // Another bar style hides both bars for a moment; the wanted one comes back.
+  f.grid.SetScrollBars(ssVertical);
+  EXPECT_EQ(f.grid.ClientWidth(), 262 - bar);
   // Back to a few rows: the bar goes and the columns widen again.
   f.Show(2);
   EXPECT_EQ(f.grid.ClientWidth(), 262);
