@@ -12,6 +12,7 @@
 #include "framework/ui/forms/application.h"
 #include "framework/ui/forms/message_box.h"
 #include "framework/ui/platform/win32.h"
+#include "skin/core/control_skin_choice.h"
 #include "tests/framework/ui/ui_test_util.h"
 
 namespace hm {
@@ -238,6 +239,23 @@ TEST_F(LookupTest, StartsOnTheFirstPageWithOnlyTheComboText) {
   EXPECT_EQ(form_->DBEditEh1->GetText(), "");
   EXPECT_TRUE(form_->Memo1->Lines()->ToVector().empty());
   EXPECT_EQ(form_->DataSource1->DataSet(), nullptr);
+}
+
+TEST_F(LookupTest, EveryControlGetsTheControlSkinItsKindCallsFor) {
+  TControlSkinContext context{*form_->SkinData1, nullptr, form_.get(), form_->Name(), {}};
+  std::vector<std::string> chosen;
+  for (int i = 0; i < form_->ComponentCount(); ++i) {
+    TComponent& c = *form_->Components(i);
+    if (!dynamic_cast<TControl*>(&c)) continue;
+    const TControlSkinChoice choice = ChooseControlSkin(c, context);
+    chosen.push_back(c.Name() + "=" + choice.skin_class);
+  }
+  EXPECT_EQ(chosen, (std::vector<std::string>{
+                        "PageControl1=TSkinTab", "TabSheet1=", "Label1=", "Label2=", "DBEditEh2=TSkinEdit",
+                        "DBGridEh1=TSkinScrollbar", "BitBtn1=TSkinBitButton", "DBComboBoxEh1=", "TabSheet2=",
+                        "Panel2=TSkinBox", "Label4=", "DBEditEh1=TSkinEdit", "BitBtn2=TSkinBitButton",
+                        "Memo1=TSkinScrollbar", "TabSheet3=", "Panel3=TSkinBox", "Label5=", "DBEditEh3=TSkinEdit",
+                        "BitBtn3=TSkinBitButton", "Memo2=TSkinScrollbar"}));
 }
 
 }  // namespace
