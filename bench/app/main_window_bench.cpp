@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/Main.h"
+#include "bench/medians.h"
 #include "app/program.h"
 #include "framework/core/text.h"
 #include "framework/ui/forms/application.h"
@@ -21,25 +22,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 using namespace hm;
-
-class Medians {
- public:
-  Medians(benchmark::State& state, const char* unit) : state_(state), unit_(unit) {}
-  ~Medians() {
-    if (times_.empty()) return;
-    std::nth_element(times_.begin(), times_.begin() + static_cast<std::ptrdiff_t>(times_.size() / 2), times_.end());
-    const double ms = std::chrono::duration<double, std::milli>(times_[times_.size() / 2]).count();
-    char label[80];
-    std::snprintf(label, sizeof label, "median %.2f ms per %s", ms, unit_);
-    state_.SetLabel(label);
-  }
-  void Add(Clock::duration d) { times_.push_back(d); }
-
- private:
-  benchmark::State& state_;
-  const char* unit_;
-  std::vector<Clock::duration> times_;
-};
+using bench::TMedians;
+constexpr auto kMs = TMedians::Unit::Milliseconds;
 
 std::wstring Beside(const wchar_t* name) {
   wchar_t path[MAX_PATH] = {};
@@ -68,7 +52,7 @@ HWND PaintedWindowOf(DWORD process) {
 }
 
 void ProgramStartToFirstPaint(benchmark::State& state) {
-  Medians medians(state, "start");
+  TMedians medians(state, "start", kMs);
   std::wstring exe = Beside(L"Haomiso.exe");
   for (auto _ : state) {
     STARTUPINFOW startup{};
@@ -123,7 +107,7 @@ void Lookup(benchmark::State& state, TTabSheet* TFrmMain::*page, TDBEditEh* TFrm
   form.PageControl1->SetActivePage(form.*page);
   (form.*input)->SetText(text);
   Application().ProcessMessages();
-  Medians medians(state, unit);
+  TMedians medians(state, unit, kMs);
   for (auto _ : state) {
     const auto start = Clock::now();
     ClickAndPaint(*(form.*button), answer(form));
