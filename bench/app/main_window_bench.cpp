@@ -32,22 +32,24 @@ std::wstring Beside(const wchar_t* name) {
   return folder.substr(0, folder.find_last_of(L"\\/") + 1) + name;
 }
 
+struct WindowSearch {
+  DWORD process;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK TakePaintedWindow(HWND w, LPARAM p) {
+  auto* s = reinterpret_cast<WindowSearch*>(p);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(w, &owner);
+  if (owner != s->process || !IsWindowVisible(w) || GetUpdateRect(w, nullptr, FALSE)) return TRUE;
+  s->found = w;
+  return FALSE;
+}
+
 // The program's own top-level window, once it is visible and has nothing left to paint.
 HWND PaintedWindowOf(DWORD process) {
-  struct Search {
-    DWORD process;
-    HWND found = nullptr;
-  } search{process};
-  EnumWindows(
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        if (owner != s->process || !IsWindowVisible(w) || GetUpdateRect(w, nullptr, FALSE)) return TRUE;
-        s->found = w;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  WindowSearch search{process};
+  EnumWindows(TakePaintedWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
