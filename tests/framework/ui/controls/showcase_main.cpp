@@ -9,7 +9,7 @@
 #include "framework/ui/controls/page_control.h"
 #include "showcase_form.h"
 
-void CALLBACK EndShowcase(HWND, UINT, UINT_PTR, DWORD) { Application().Terminate(); }
+void CALLBACK EndShowcase(HWND, UINT, UINT_PTR, DWORD) { hm::Application().Terminate(); }
 
 int main(int argc, char** argv) {
   using namespace hm;
