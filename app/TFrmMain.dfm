@@ -86,6 +86,225 @@ object FrmMain: TFrmMain
   OnCreate = FormCreate
   PixelsPerInch = 96
   TextHeight = 13
+  object PageControl1: TPageControl
+    Left = 0
+    Top = 0
+    Width = 295
+    Height = 308
+    ActivePage = TabSheet1
+    Align = alClient
+    TabOrder = 0
+    object TabSheet1: TTabSheet
+      Caption = '邮政编码'
+      ImageIndex = 0
+      object Label1: TLabel
+        Left = 9
+        Top = 221
+        Width = 66
+        Height = 13
+        Caption = '查找方式(&M):'
+        FocusControl = DBComboBoxEh1
+      end
+      object Label2: TLabel
+        Left = 11
+        Top = 248
+        Width = 64
+        Height = 13
+        Caption = '查找内容(&T):'
+        FocusControl = DBEditEh2
+      end
+      object DBEditEh2: TDBEditEh
+        Left = 87
+        Top = 245
+        Width = 116
+        Height = 19
+        AlwaysShowBorder = True
+        Ctl3D = True
+        EditButtons = <>
+        Flat = True
+        ParentCtl3D = False
+        TabOrder = 0
+        Visible = True
+      end
+      object DBGridEh1: TDBGridEh
+        Left = 7
+        Top = 6
+        Width = 266
+        Height = 203
+        AutoFitColWidths = True
+        DataSource = DataSource1
+        FooterColor = clWindow
+        FooterFont.Charset = 1
+        FooterFont.Color = clWindowText
+        FooterFont.Height = -11
+        FooterFont.Name = 'MS Sans Serif'
+        FooterFont.Style = []
+        Options = [dgTitles, dgColumnResize, dgColLines, dgRowLines, dgTabs, dgRowSelect, dgConfirmDelete, dgCancelOnExit]
+        RowHeight = 18
+        TabOrder = 1
+        TitleFont.Charset = 1
+        TitleFont.Color = clWindowText
+        TitleFont.Height = -11
+        TitleFont.Name = 'MS Sans Serif'
+        TitleFont.Style = []
+        TitleHeight = 16
+        Columns = <
+          item
+            FieldName = '区号'
+            Title.TitleButton = True
+            Width = 46
+          end
+          item
+            FieldName = '邮编'
+            Title.TitleButton = True
+            Width = 49
+          end
+          item
+            FieldName = '省名'
+            Title.Caption = '省份'
+            Title.TitleButton = True
+            Width = 63
+          end
+          item
+            FieldName = '县市名'
+            Title.Caption = '县/市名'
+            Title.TitleButton = True
+            Width = 72
+          end>
+      end
+      object BitBtn1: TBitBtn
+        Left = 217
+        Top = 220
+        Width = 54
+        Height = 42
+        Caption = '查找(&S)'
+        TabOrder = 2
+        OnClick = BitBtn1Click
+      end
+      object DBComboBoxEh1: TDBComboBoxEh
+        Left = 87
+        Top = 218
+        Width = 117
+        Height = 19
+        AlwaysShowBorder = True
+        EditButton.Width = 14
+        EditButtons = <>
+        Flat = True
+        Items.Strings = (
+          '区号'
+          '邮编'
+          '省份'
+          '县/市名')
+        TabOrder = 3
+        Text = '区号'
+        Visible = True
+      end
+    end
+    object TabSheet2: TTabSheet
+      Caption = '手机'
+      ImageIndex = 1
+      object Panel2: TPanel
+        Left = 0
+        Top = 0
+        Width = 287
+        Height = 280
+        Align = alClient
+        Color = clWhite
+        TabOrder = 0
+        object Label4: TLabel
+          Left = 11
+          Top = 14
+          Width = 74
+          Height = 13
+          Caption = '手机号码(&M):'
+          FocusControl = DBEditEh1
+        end
+        object DBEditEh1: TDBEditEh
+          Left = 97
+          Top = 11
+          Width = 116
+          Height = 19
+          AlwaysShowBorder = True
+          Ctl3D = True
+          EditButtons = <>
+          Flat = True
+          ParentCtl3D = False
+          TabOrder = 0
+          Visible = True
+        end
+        object BitBtn2: TBitBtn
+          Left = 217
+          Top = 8
+          Width = 54
+          Height = 25
+          Caption = '查找(&S)'
+          TabOrder = 1
+          OnClick = BitBtn2Click
+        end
+        object Memo1: TMemo
+          Left = 16
+          Top = 40
+          Width = 257
+          Height = 225
+          Ctl3D = False
+          ParentCtl3D = False
+          TabOrder = 2
+        end
+      end
+    end
+    object TabSheet3: TTabSheet
+      Caption = '身份证'
+      ImageIndex = 2
+      object Panel3: TPanel
+        Left = 0
+        Top = 0
+        Width = 287
+        Height = 280
+        Align = alClient
+        Color = clWhite
+        TabOrder = 0
+        object Label5: TLabel
+          Left = 11
+          Top = 13
+          Width = 94
+          Height = 13
+          Caption = '身份证号前6位(&C):'
+          FocusControl = DBEditEh3
+        end
+        object DBEditEh3: TDBEditEh
+          Left = 111
+          Top = 10
+          Width = 95
+          Height = 19
+          AlwaysShowBorder = True
+          Ctl3D = True
+          EditButtons = <>
+          Flat = True
+          ParentCtl3D = False
+          TabOrder = 0
+          Visible = True
+        end
+        object BitBtn3: TBitBtn
+          Left = 217
+          Top = 6
+          Width = 54
+          Height = 25
+          Caption = '查找(&S)'
+          TabOrder = 1
+          OnClick = BitBtn3Click
+        end
+        object Memo2: TMemo
+          Left = 16
+          Top = 40
+          Width = 257
+          Height = 225
+          Ctl3D = False
+          ParentCtl3D = False
+          TabOrder = 2
+        end
+      end
+    end
+  end
   object DataSource1: TDataSource
   end
   object ADOConnection1: TADOConnection

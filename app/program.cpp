@@ -2,6 +2,7 @@
 
 #include "app/Main.h"
 #include "framework/ui/forms/application.h"
+#include "skin/frame/skin_engine.h"
 
 namespace hm {
 
@@ -9,6 +10,7 @@ int RunProgram() {
   TApplication& application = Application();
   application.Initialize();
   application.SetTitle(kApplicationTitle);
+  InstallSkinEngine();
   application.CreateForm<TFrmMain>();
   application.Run();
   return 0;

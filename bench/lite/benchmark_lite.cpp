@@ -12,8 +12,6 @@ std::vector<std::unique_ptr<internal::Benchmark>>& Registry() {
   return registry;
 }
 
-constexpr std::chrono::milliseconds kMinTime{500};
-
 }  // namespace
 
 void State::Start() {
@@ -37,16 +35,18 @@ internal::Benchmark* internal::Register(const char* name, void (*fn)(State&)) {
 struct Runner {
   // Grows the iteration count until the timed work is long enough.
   static void Run(const internal::Benchmark& b, const std::vector<std::int64_t>& args) {
-    std::int64_t iterations = 1;
+    const std::chrono::duration<double> min_time(b.min_seconds_);
+    std::int64_t iterations = b.iterations_ > 0 ? b.iterations_ : 1;
     for (;;) {
       State state(iterations, args);
       b.fn_(state);
-      if (state.elapsed_ >= kMinTime || iterations >= (std::int64_t{1} << 30)) {
+      if (b.iterations_ > 0 || !state.error_.empty() || state.elapsed_ >= min_time ||
+          iterations >= (std::int64_t{1} << 30)) {
         Report(b, args, state);
         return;
       }
       const double seconds = std::chrono::duration<double>(state.elapsed_).count();
-      const double factor = seconds > 0 ? 1.4 * std::chrono::duration<double>(kMinTime).count() / seconds : 10;
+      const double factor = seconds > 0 ? 1.4 * min_time.count() / seconds : 10;
       iterations = static_cast<std::int64_t>(static_cast<double>(iterations) * (factor < 10 ? factor : 10)) + 1;
     }
   }
@@ -54,6 +54,10 @@ struct Runner {
   static void Report(const internal::Benchmark& b, const std::vector<std::int64_t>& args, const State& s) {
     std::string name = b.name_;
     for (std::int64_t a : args) name += "/" + std::to_string(a);
+    if (!s.error_.empty()) {
+      std::printf("%-40s ERROR: %s\n", name.c_str(), s.error_.c_str());
+      return;
+    }
     const double seconds = std::chrono::duration<double>(s.elapsed_).count();
     const double perIteration = seconds / static_cast<double>(s.iterations());
     const char* unit = "ns";

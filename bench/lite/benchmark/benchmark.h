@@ -45,6 +45,8 @@ class State {
   void SetBytesProcessed(std::int64_t bytes) { bytes_ = bytes; }
   void SetItemsProcessed(std::int64_t items) { items_ = items; }
   void SetLabel(const std::string& label) { label_ = label; }
+  // Reported instead of the timing; the benchmark returns after calling it.
+  void SkipWithError(const char* message) { error_ = message; }
   void PauseTiming();
   void ResumeTiming();
 
@@ -62,6 +64,7 @@ class State {
   std::int64_t bytes_ = 0;
   std::int64_t items_ = 0;
   std::string label_;
+  std::string error_;
 };
 
 namespace internal {
@@ -81,11 +84,22 @@ class Benchmark {
     unit_ = unit;
     return this;
   }
+  // Exactly this many iterations, however long they take.
+  Benchmark* Iterations(std::int64_t n) {
+    iterations_ = n;
+    return this;
+  }
+  Benchmark* MinTime(double seconds) {
+    min_seconds_ = seconds;
+    return this;
+  }
 
   std::string name_;
   void (*fn_)(State&);
   std::vector<std::vector<std::int64_t>> args_;
   TimeUnit unit_ = kNanosecond;
+  std::int64_t iterations_ = 0;  // 0: grow until the minimum time
+  double min_seconds_ = 0.5;
 };
 
 Benchmark* Register(const char* name, void (*fn)(State&));

@@ -179,6 +179,13 @@ bool TCustomForm::CanResize(int& width, int& height) {
   return resize;
 }
 
+TCustomForm::TFrameResize::TFrameResize(TCustomForm& form, int width, int height) noexcept
+    : form_(form), outer_(form.frame_resize_), width_(width), height_(height) {
+  form_.frame_resize_ = this;
+}
+
+TCustomForm::TFrameResize::~TFrameResize() { form_.frame_resize_ = outer_; }
+
 void TCustomForm::SetBounds(int left, int top, int width, int height) {
   // With a window, WM_WINDOWPOSCHANGING asks; without one, ask here.
   if (!HandleAllocated() && (width != Width() || height != Height()) && !CanResize(width, height)) {
@@ -323,7 +330,9 @@ void TCustomForm::CMDialogKey(TMessage& message) {
 // or maximizing; a refused one keeps the size and still lets the move happen.
 void TCustomForm::WMWindowPosChanging(TMessage& message) {
   auto* pos = reinterpret_cast<WINDOWPOS*>(message.LParam);
-  if (pos && !(pos->flags & SWP_NOSIZE) && (pos->cx != Width() || pos->cy != Height())) {
+  // The window's own frame resize (TFrameResize) is not asked.
+  const bool own_frame = frame_resize_ && pos && pos->cx == frame_resize_->width_ && pos->cy == frame_resize_->height_;
+  if (pos && !own_frame && !(pos->flags & SWP_NOSIZE) && (pos->cx != Width() || pos->cy != Height())) {
     int width = pos->cx, height = pos->cy;
     if (CanResize(width, height)) {
       pos->cx = width;

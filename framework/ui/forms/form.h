@@ -82,6 +82,27 @@ class TCustomForm : public TWinControl {
   // Asks OnCanResize; true when the size may change to width x height
   // (which the handler may adjust).
   bool CanResize(int& width, int& height);
+
+  // One resize the program makes for the window's own frame: while the
+  // scope lives, a change of the window's size to exactly width x height is
+  // not put to OnCanResize. A skinned frame swaps the system's frame for
+  // its own and must keep the client size even on a form that refuses
+  // every resize; any other size asked meanwhile (a drag, a SetBounds from
+  // a handler) is still asked. Lives on the stack around the SetWindowPos.
+  class TFrameResize {
+   public:
+    TFrameResize(TCustomForm& form, int width, int height) noexcept;
+    ~TFrameResize();
+    TFrameResize(const TFrameResize&) = delete;
+    TFrameResize& operator=(const TFrameResize&) = delete;
+
+   private:
+    friend class TCustomForm;
+    TCustomForm& form_;
+    TFrameResize* outer_;
+    int width_;
+    int height_;
+  };
   void SetBounds(int left, int top, int width, int height) override;
 
   void Close();
@@ -131,6 +152,7 @@ class TCustomForm : public TWinControl {
   bool created_ = false;
   bool modal_ = false;
   TModalResult modal_result_ = mrNone;
+  TFrameResize* frame_resize_ = nullptr;  // the innermost live scope
 };
 
 class TForm : public TCustomForm {

@@ -34,6 +34,8 @@ TCustomGrid::TCustomGrid(TComponent* owner)
   row_heights_.assign(5, default_row_height_);
   SetBounds(0, 0, 320, 120);
   SetColor(clWindow);
+  // A grid has its own window colour, whatever its parent's is.
+  SetParentColor(false);
   SetTabStop(true);
   SetDoubleBuffered(true);
 }

@@ -9,6 +9,8 @@
 #include "framework/ui/controls/page_control.h"
 #include "showcase_form.h"
 
+void CALLBACK EndShowcase(HWND, UINT, UINT_PTR, DWORD) { hm::Application().Terminate(); }
+
 int main(int argc, char** argv) {
   using namespace hm;
   test::RegisterControlClasses();
@@ -20,9 +22,7 @@ int main(int argc, char** argv) {
       pages->SetActivePageIndex(std::atoi(argv[2]));
   }
   const int seconds = argc > 1 ? std::atoi(argv[1]) : 0;
-  if (seconds > 0) SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000, [](HWND, UINT, UINT_PTR, DWORD) {
-      Application().Terminate();
-    });
+  if (seconds > 0) SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000, EndShowcase);
   Application().Run();
   return 0;
 }

@@ -150,6 +150,36 @@ TEST_F(ShownDemoForm, RefusedResizesKeepTheSizeButMovesStillWork) {
   EXPECT_EQ(form->Width(), 400);
 }
 
+TEST_F(ShownDemoForm, AFrameResizeScopeLetsOnlyItsOwnSizeThroughARefusingHandler) {
+  form->allow_resize = false;
+  HWND h = form->Handle();
+  RECT before;
+  GetWindowRect(h, &before);
+  const int w = before.right - before.left, hgt = before.bottom - before.top;
+  const int asked = form->resize_asked;
+  {
+    TCustomForm::TFrameResize scope(*form, w + 6, hgt - 4);
+    // Another size while the scope lives is still refused.
+    SetWindowPos(h, nullptr, 0, 0, w + 50, hgt + 50, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    RECT r;
+    GetWindowRect(h, &r);
+    EXPECT_EQ(r.right - r.left, w);
+    EXPECT_GT(form->resize_asked, asked);
+    const int asked_own = form->resize_asked;
+    SetWindowPos(h, nullptr, 0, 0, w + 6, hgt - 4, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    GetWindowRect(h, &r);
+    EXPECT_EQ(r.right - r.left, w + 6);
+    EXPECT_EQ(r.bottom - r.top, hgt - 4);
+    EXPECT_EQ(form->resize_asked, asked_own) << "the frame's own size is not asked";
+    EXPECT_EQ(form->Width(), w + 6);
+  }
+  // The scope gone, the same size asked again by anyone else is refused.
+  SetWindowPos(h, nullptr, 0, 0, w, hgt, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  RECT after;
+  GetWindowRect(h, &after);
+  EXPECT_EQ(after.right - after.left, w + 6);
+}
+
 TEST(FormDensity, PositionsFollowTheTextHeightOnAnotherDensity) {
   SetScreenPixelsPerInchForTesting(144);
   auto form = MakeForm<TDemoForm>();

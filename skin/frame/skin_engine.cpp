@@ -1,0 +1,40 @@
+#include "skin/frame/skin_engine.h"
+
+#include "framework/ui/forms/form.h"
+#include "skin/controls/control_skins.h"
+#include "skin/controls/skin_drawing.h"
+#include "skin/core/skin_manage.h"
+#include "skin/frame/win_skin_form.h"
+
+namespace hm {
+
+namespace {
+
+ISkinFrame* AttachFrame(TCustomForm* form, HWND window, TSkinData& data) {
+  // A form's frame skin is the form's; a bare window's belongs to the manager.
+  Owned<TWinSkinForm> made = MakeRoot<TWinSkinForm>();
+  made->SetHandle(window);
+  if (form) {
+    made->AttachForm(data, *form);
+    TWinSkinForm* skin = made.get();
+    form->InsertComponent(Owned<TComponent>(made.release()));
+    return skin;
+  }
+  made->Attach(data);
+  return made.release();
+}
+
+}  // namespace
+
+void RegisterFrameSkins(TSkinManage& manager) {
+  // Menu windows keep the system's look until the popup-menu skin exists.
+  manager.SetFactories(TSkinFactories{&AttachFrame, nullptr});
+}
+
+void InstallSkinEngine() {
+  RegisterControlSkins();
+  StartSkinDrawing();
+  RegisterFrameSkins(SkinManager());
+}
+
+}  // namespace hm
