@@ -27,13 +27,16 @@ if(CMAKE_CROSSCOMPILING AND WIN32 AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
 endif()
 
 # Command-line tools needed at build time (lookup-database builder, skin
-# packer). A native build uses its own targets; a cross build builds them
-# them once more for the host, in the build folder's host/ subfolder.
+# packer). A native build uses its own targets; the cross builds build them
+# once more for the host, in one folder they share (the two cross builds
+# run one after the other, never at once).
+set(HAOMISO_HOST_BUILD_DIR ${CMAKE_SOURCE_DIR}/build/host CACHE PATH
+    "Where cross builds build the command-line tools they run")
 function(haomiso_host_tool var name)
   if(CMAKE_CROSSCOMPILING)
     include(ExternalProject)
     if(NOT TARGET haomiso_host_tools)
-      set(host_dir ${CMAKE_BINARY_DIR}/host)
+      set(host_dir ${HAOMISO_HOST_BUILD_DIR})
       ExternalProject_Add(haomiso_host_tools
         SOURCE_DIR ${CMAKE_SOURCE_DIR}
         BINARY_DIR ${host_dir}
@@ -61,6 +64,9 @@ function(haomiso_test name)
   cmake_parse_arguments(T "DESKTOP" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  if(TARGET haomiso_test_pch)
+    target_precompile_headers(${name} REUSE_FROM haomiso_test_pch)
+  endif()
   add_test(NAME ${name} COMMAND ${name})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)

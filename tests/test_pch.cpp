@@ -1,0 +1,1 @@
+// The object the shared test header is compiled for.
