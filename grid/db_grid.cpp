@@ -20,6 +20,11 @@ HM_PUBLISH(TCustomDBGridEh) {
   p.Prop("RowCount", &TCustomGrid::RowCount, &TCustomGrid::SetRowCount).NotStored();
   p.Prop("FixedRows", &TCustomGrid::FixedRows, &TCustomGrid::SetFixedRows).NotStored();
   p.Prop("Options", &TCustomDBGridEh::Options, &TCustomDBGridEh::SetOptions);
+  p.Event("OnTitleBtnClick", &TCustomDBGridEh::OnTitleBtnClick);
+  p.Event("OnTitleClick", &TCustomDBGridEh::OnTitleClick);
+  p.Event("OnCellClick", &TCustomDBGridEh::OnCellClick);
+  p.Event("OnDblClick", &TCustomDBGridEh::OnDblClick);
+  p.Event("OnKeyDown", &TCustomDBGridEh::OnKeyDown);
 }
 
 HM_PUBLISH(TDBGridEh) {
@@ -37,13 +42,17 @@ HM_PUBLISH(TDBGridEh) {
   p.Prop("TitleFont", &TDBGridEh::TitleFont);
   p.Prop("TitleHeight", &TDBGridEh::TitleHeight, &TDBGridEh::SetTitleHeight);
   p.Prop("TitleLines", &TDBGridEh::TitleLines, &TDBGridEh::SetTitleLines);
+  p.Prop("ReadOnly", &TDBGridEh::ReadOnly, &TDBGridEh::SetReadOnly);
+  p.Prop("AllowedOperations", &TDBGridEh::AllowedOperations, &TDBGridEh::SetAllowedOperations);
+  p.Prop("VertScrollBar", &TDBGridEh::VertScrollBar);
 }
 
 TCustomDBGridEh::TCustomDBGridEh(TComponent* owner)
     : TCustomGrid(owner),
       columns_(std::make_unique<TDBGridColumnsEh>(this, static_cast<TColumnsOwnerEh*>(this))),
       title_font_(std::make_unique<TFont>()),
-      footer_font_(std::make_unique<TFont>()) {
+      footer_font_(std::make_unique<TFont>()),
+      vert_scroll_bar_(std::make_unique<TDBGridEhScrollBar>([this] { UpdateScrollRange(); })) {
   title_font_->OnChange = [this](TGraphicsObject&) { LayoutChanged(); };
   footer_font_->OnChange = [this](TGraphicsObject&) { Invalidate(); };
   ApplyGridOptions();
@@ -256,8 +265,27 @@ void TCustomDBGridEh::WndProc(TMessage& message) {
     SizeChanged();
     return;
   }
-  // Another depth: the off-screen surface is made anew at the next paint.
-  if (message.Msg == WM_DISPLAYCHANGE) buffer_.Release();
+  switch (message.Msg) {
+    case WM_DISPLAYCHANGE:
+      // Another depth: the off-screen surface is made anew at the next paint.
+      buffer_.Release();
+      break;
+    case WM_MOUSEWHEEL:
+      MouseWheel(GET_WHEEL_DELTA_WPARAM(message.WParam));
+      message.Result = 0;
+      return;
+    case WM_CANCELMODE:
+      StopTitleTracking();
+      break;
+    case WM_CAPTURECHANGED:
+      // Someone else took the mouse: the held title comes up without a click.
+      if (tracking_col_ >= 0 && reinterpret_cast<HWND>(message.LParam) != Handle()) {
+        tracking_col_ = -1;
+        SetPressedTitleColumn(-1);
+      }
+      break;
+    default: break;
+  }
   TCustomGrid::WndProc(message);
 }
 

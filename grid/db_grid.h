@@ -26,11 +26,19 @@
 #include "grid/grid_data_link.h"
 #include "grid/paint_buffer.h"
 #include "grid/shared_text_bitmap.h"
+#include "grid/vert_scroll_bar.h"
 
 namespace hm {
 
 // The width of the indicator column (dgIndicator), before its line.
 constexpr int kIndicatorWidth = 11;
+
+// Sender, index of the column among the visible ones, the column.
+using TTitleBtnClickEvent = TEvent<TObject*, int, TColumnEh*>;
+// The column clicked.
+using TColumnClickEvent = TEvent<TColumnEh*>;
+// Sender, key (set it to 0 to take the key), shift state.
+using TKeyEvent = TEvent<TObject*, WORD&, TShiftState>;
 
 class TCustomDBGridEh : public TCustomGrid, private TColumnsOwnerEh, private TGridDataLinkClientEh {
   HM_CLASS(TCustomDBGridEh, TCustomGrid)
@@ -90,6 +98,29 @@ class TCustomDBGridEh : public TCustomGrid, private TColumnsOwnerEh, private TGr
   void SetFooterFont(TFont* font);  // copies
   TColor FooterColor() const { return footer_color_; }
   void SetFooterColor(TColor color);
+  // The user may not change the data through the grid.
+  bool ReadOnly() const { return read_only_; }
+  void SetReadOnly(bool value) { read_only_ = value; }
+  TDataGridAllowedOperations AllowedOperations() const { return allowed_operations_; }
+  void SetAllowedOperations(TDataGridAllowedOperations operations) { allowed_operations_ = operations; }
+  TDBGridEhScrollBar* VertScrollBar() const { return vert_scroll_bar_.get(); }
+
+  // ---- What the user does.
+  // Ctrl+Delete: asks with dgConfirmDelete, then deletes the current record.
+  void DeleteCurrentRecord();
+  // Ctrl+': the current column's value of the record shown above.
+  void CopyFromPreviousRecord();
+
+  // The grid column whose title is drawn pressed, and the one whose title
+  // button is held (the pointer may be off it); -1 for none.
+  int PressedTitleColumn() const { return pressed_title_col_; }
+  int TrackingTitleColumn() const { return tracking_col_; }
+
+  TTitleBtnClickEvent OnTitleBtnClick;
+  TColumnClickEvent OnTitleClick;
+  TColumnClickEvent OnCellClick;
+  TNotifyEvent OnDblClick;
+  TKeyEvent OnKeyDown;
 
   // ---- Layout.
   void BeginLayout();
@@ -118,8 +149,17 @@ class TCustomDBGridEh : public TCustomGrid, private TColumnsOwnerEh, private TGr
 
   // The title of grid column `col` is drawn pressed (-1: none); the mouse
   // handling of title buttons sets it.
-  int PressedTitleColumn() const { return pressed_title_col_; }
   void SetPressedTitleColumn(int col);
+
+  // ---- Input. Keys and clicks move the dataset; title buttons press and
+  // release; the generic grid sizes and moves columns.
+  void KeyDown(WORD& key, TShiftState shift) override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void CalcSizingState(int x, int y, TGridState& state, int& index, int& sizing_pos, int& sizing_ofs) override;
+  // A completed title-button click; raises OnTitleBtnClick.
+  virtual void TitleBtnClick(int index, TColumnEh& column);
 
   // ---- What the data link reports.
   void LinkActiveChanged() override;
@@ -176,6 +216,11 @@ class TCustomDBGridEh : public TCustomGrid, private TColumnsOwnerEh, private TGr
   void InvalidateDataRows();
   void ClearFieldLinks();
   bool NothingToShow() const;
+  // Input helpers (db_grid_input.cpp).
+  bool DataKeyDown(WORD key, TShiftState shift);
+  void StopTitleTracking();
+  bool OverTrackedTitle(int x, int y);
+  void MouseWheel(int delta);
 
   TGridDataLinkEh data_link_{*this};
   std::unique_ptr<TDBGridColumnsEh> columns_;
@@ -201,6 +246,16 @@ class TCustomDBGridEh : public TCustomGrid, private TColumnsOwnerEh, private TGr
   bool updating_bars_ = false;
   bool size_pending_ = false;   // the client changed while the bars were being set
   int pressed_title_col_ = -1;
+  bool read_only_ = false;
+  TDataGridAllowedOperations allowed_operations_ = kDefaultAllowedOperations;
+  std::unique_ptr<TDBGridEhScrollBar> vert_scroll_bar_;
+
+  // Title-button tracking: the column held, where the press began.
+  int tracking_col_ = -1;
+  POINT press_point_{};
+  bool no_sizing_ = false;     // a right press moves the column, whatever the zone
+  bool data_press_ = false;    // the left press began on a data cell
+  int wheel_rest_ = 0;         // wheel rotation short of one notch
 
   // Asked once per paint rather than per cell: both are slow questions
   // under Wine (a server round trip, a display query).

@@ -72,7 +72,8 @@ void TCustomDBGridEh::SetScrollBarsNow() {
     } guard{updating_bars_};
     updating_bars_ = true;
     const TScrollStyle bars = ScrollBars();
-    const bool vertical_allowed = bars == ssVertical || bars == ssBoth;
+    const TScrollBarVisibleModeEh mode = vert_scroll_bar_->VisibleMode();
+    const bool vertical_allowed = (bars == ssVertical || bars == ssBoth) && mode != sbNeverShowEh;
     const bool horizontal_allowed = (bars == ssHorizontal || bars == ssBoth) && !auto_fit_;
     // Showing one bar narrows the client, which may call for the other.
     for (int pass = 0; pass < 2; ++pass) {
@@ -80,6 +81,8 @@ void TCustomDBGridEh::SetScrollBarsNow() {
       SCROLLINFO v{};
       v.cbSize = sizeof v;
       v.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+      // Always shown: disabled, not hidden, while every record fits.
+      if (vertical_allowed && mode == sbAlwaysShowEh) v.fMask |= SIF_DISABLENOSCROLL;
       if (vertical_allowed && data_link_.Active()) {
         const int records = data_link_.DataSet()->RecordCount();
         const int shown = data_link_.BufferCount();
@@ -125,7 +128,7 @@ void TCustomDBGridEh::SetScrollBarsNow() {
 // hidden it), and redrawn only when its thumb moves.
 void TCustomDBGridEh::SetBar(int bar, const SCROLLINFO& info) {
   HWND window = Handle();
-  const bool wanted = info.nMax > info.nMin;
+  const bool wanted = info.nMax > info.nMin || (info.fMask & SIF_DISABLENOSCROLL);
   const bool visible = GetWindowLongW(window, GWL_STYLE) & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL);
   if (!wanted && !visible) return;
   SCROLLINFO now{};

@@ -13,6 +13,17 @@ HM_ENUM(TDBGridEhOption, dghFixed3D, dghFrozen3D, dghFooter3D, dghData3D, dghHig
         dghAutoSortMarking, dghEnterAsTab, dghIncSearch, dghDialogFind)
 using TDBGridEhOptions = Set<TDBGridEhOption>;
 
+// What the user may do to the data through the grid.
+HM_ENUM(TDataGridAllowedOperation, alopInsertEh, alopUpdateEh, alopDeleteEh, alopAppendEh)
+using TDataGridAllowedOperations = Set<TDataGridAllowedOperation>;
+
+// When the vertical bar shows: always (disabled when every record fits),
+// never, or only while the records do not all fit.
+HM_ENUM(TScrollBarVisibleModeEh, sbAlwaysShowEh, sbNeverShowEh, sbAutoShowEh)
+
+inline constexpr TDataGridAllowedOperations kDefaultAllowedOperations{alopInsertEh, alopUpdateEh, alopDeleteEh,
+                                                                     alopAppendEh};
+
 inline constexpr TDBGridOptions kDefaultDBGridOptions{dgEditing,  dgTitles,    dgIndicator,
                                                       dgColumnResize, dgColLines, dgRowLines,
                                                       dgTabs,     dgConfirmDelete, dgCancelOnExit};

@@ -1,6 +1,7 @@
 // The main window's result grid on the real Code.BM: a full repaint of its
 // nine rows by four columns, and scrolling record by record through the
-// whole of AreaData (3,183 rows), each step painted before the next. Every
+// whole of AreaData (3,183 rows), each step painted before the next, by
+// record, by the bar's arrow and by Page Down. Every
 // benchmark also puts the median of its timed steps in the label.
 #include <benchmark/benchmark.h>
 
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/medians.h"
 #include "framework/data/ado_connection.h"
 #include "framework/data/ado_query.h"
 #include "framework/data/data_source.h"
@@ -28,24 +30,7 @@ std::string DatabasePath() {
   return path;
 }
 
-class Medians {
- public:
-  explicit Medians(benchmark::State& state, const char* unit) : state_(state), unit_(unit) {}
-  ~Medians() {
-    if (times_.empty()) return;
-    std::nth_element(times_.begin(), times_.begin() + static_cast<std::ptrdiff_t>(times_.size() / 2), times_.end());
-    const double us = std::chrono::duration<double, std::micro>(times_[times_.size() / 2]).count();
-    char label[80];
-    std::snprintf(label, sizeof label, "median %.1f us per %s", us, unit_);
-    state_.SetLabel(label);
-  }
-  void Add(Clock::duration d) { times_.push_back(d); }
-
- private:
-  benchmark::State& state_;
-  const char* unit_;
-  std::vector<Clock::duration> times_;
-};
+using Medians = hm::bench::TMedians;
 
 // The first page's grid as stored for the main window, shown and focused,
 // with the area-search query behind it.
@@ -155,5 +140,28 @@ void BM_ScrollBarLineDown(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * rows);
 }
 BENCHMARK(BM_ScrollBarLineDown)->Unit(benchmark::kMillisecond);
+
+// Page Down from the first record to the last, as a user holding the key:
+// the key through the grid's window procedure, each page painted.
+void BM_PageDownThroughAllRows(benchmark::State& state) {
+  MainGrid g;
+  g.Run("Select * from AreaData");
+  const int rows = g.query->RecordCount();
+  Medians medians(state, "Page Down");
+  std::int64_t pages = 0;
+  for (auto _ : state) {
+    g.query->First();
+    g.Paint();
+    while (g.query->RecNo() < rows) {
+      const auto t0 = Clock::now();
+      SendMessageW(g.grid->Handle(), WM_KEYDOWN, VK_NEXT, 1);
+      g.Paint();
+      medians.Add(Clock::now() - t0);
+      ++pages;
+    }
+  }
+  state.SetItemsProcessed(pages);
+}
+BENCHMARK(BM_PageDownThroughAllRows)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -101,8 +101,16 @@ void TDataLink::UpdateActive() {
   TDataSet* ds = DataSet();
   const bool active = ds && dataSource_->Enabled() && ds->Active();
   const bool editing = active && ds->State() == dsEdit;
+  if (active && active_ && ds != activeDataSet_) {
+    // Another open dataset behind the link: to the control that is the old
+    // one closing and the new one opening (it holds the old one's fields).
+    active_ = false;
+    activeDataSet_ = nullptr;
+    ActiveChanged();
+  }
   if (active != active_) {
     active_ = active;
+    activeDataSet_ = active ? ds : nullptr;
     first_ = 0;
     if (active_) AdjustWindow();
     ActiveChanged();

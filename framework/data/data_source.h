@@ -102,6 +102,7 @@ class TDataLink {
   int AdjustWindow();
 
   TDataSource* dataSource_ = nullptr;  // not owned
+  TDataSet* activeDataSet_ = nullptr;  // the dataset the control was last told of; compared, never used
   bool active_ = false;
   bool editing_ = false;
   int bufferCount_ = 1;

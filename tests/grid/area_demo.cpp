@@ -1,6 +1,8 @@
 // The grid of the main window's first page showing the area search for
 // "0755" from the real Code.BM, focused, for a few seconds: for looking at
-// (screenshots), not a test. Argument: milliseconds until it ends.
+// (screenshots), not a test. Arguments: milliseconds until it ends, the
+// search text, how many Page Downs to press, the grid column whose title
+// button to hold down (the last three optional).
 #include <cstdlib>
 
 #include "framework/ui/forms/application.h"
@@ -27,6 +29,19 @@ int main(int argc, char** argv) {
   auto* timer = MakeOwned<TTimer>(*form);
   timer->SetInterval(argc > 1 ? std::atoi(argv[1]) : 8000);
   timer->OnTimer = [](TObject*) { Application().Terminate(); };
+  const int pages = argc > 3 ? std::atoi(argv[3]) : 0;
+  const int held_title = argc > 4 ? std::atoi(argv[4]) : -1;
+  auto* act = MakeOwned<TTimer>(*form);
+  act->SetInterval(500);
+  act->OnTimer = [&, act](TObject*) {
+    act->SetEnabled(false);
+    HWND grid = form->DBGridEh1->Handle();
+    for (int i = 0; i < pages; ++i) SendMessageW(grid, WM_KEYDOWN, VK_NEXT, 1);
+    if (held_title >= 0) {
+      const RECT r = form->DBGridEh1->CellRect(held_title, 0);
+      SendMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+    }
+  };
   form->Show();
   form->DBGridEh1->SetFocus();
   Application().Run();
