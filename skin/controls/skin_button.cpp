@@ -5,7 +5,6 @@
 #include "framework/core/text.h"
 #include "framework/core/typinfo.h"
 #include "framework/ui/base/win_control.h"
-#include "framework/ui/controls/std_controls.h"
 #include "framework/ui/graphics/colors.h"
 #include "framework/ui/platform/messages.h"
 #include "skin/controls/control_skin_host.h"
@@ -165,19 +164,25 @@ void TSkinButton::ReleaseMouse() {
   if (handle_ && GetCapture() == handle_) ReleaseCapture();
 }
 
+// The way the system's own button clicks: its notification to the parent,
+// which the framework hands back to the control as its click. Sent, not
+// posted, for framework controls, so a form freed by the click goes only
+// when the parent's message is over.
 void TSkinButton::ClickControl() {
+  if (!handle_) return;
+  HWND parent = GetParent(handle_);
+  const auto id = static_cast<WORD>(GetDlgCtrlID(handle_));
+  const WPARAM w = MAKEWPARAM(id, BN_CLICKED);
+  const auto l = reinterpret_cast<LPARAM>(handle_);
   if (control_) {
-    if (auto* button = dynamic_cast<TButton*>(control_)) {
-      button->Click();
+    if (parent) {
+      SendMessageW(parent, WM_COMMAND, w, l);
     } else {
-      control_->Perform(CN_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(handle_));
+      control_->Perform(CN_COMMAND, w, l);
     }
     return;
   }
-  if (!handle_) return;
-  const auto id = static_cast<WORD>(GetDlgCtrlID(handle_));
-  if (HWND parent = GetParent(handle_))
-    PostMessageW(parent, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(handle_));
+  if (parent) PostMessageW(parent, WM_COMMAND, w, l);
 }
 
 // ---- Drawing

@@ -36,8 +36,8 @@ class TSkinButton : public TSkinControl {
   // The mouse went: hot and pressed cleared.
   void MouseLeft();
   virtual void RepaintFace() { Redraw(); }
-  // The control's click: its own for framework buttons, WM_COMMAND to the
-  // parent for bare windows.
+  // The click: BN_CLICKED to the parent, sent for framework controls
+  // (which get it back as their click), posted for bare windows.
   void ClickControl();
   // Fresh state for drawing: focus, enabling, caption.
   void ReadWindowState();
