@@ -54,6 +54,12 @@ void TSkinSpeedButton::AttachGraphic(IControlSkinHost* form_skin, TSkinData& dat
   state_ = kControlSkinAttached;
 }
 
+// Off both chains before anything else of the teardown runs.
+void TSkinSpeedButton::Destroying() {
+  Unhook();
+  TSkinBitButton::Destroying();
+}
+
 void TSkinSpeedButton::Unhook() {
   WatchLeave(false);
   parent_layer_.Remove();

@@ -28,6 +28,7 @@ class TSkinSpeedButton : public TSkinBitButton {
  protected:
   void RepaintFace() override { PaintSkin(nullptr); }
   bool DeferFree() override;
+  void Destroying() override;
 
  private:
   void Route(TMessage& message, const TCallNext& next);
