@@ -1,11 +1,22 @@
 #include "skin/controls/control_skins.h"
 
 #include "framework/core/object.h"
+#include "skin/controls/skin_bit_button.h"
 #include "skin/controls/skin_box.h"
+#include "skin/controls/skin_button.h"
+#include "skin/controls/skin_check_box.h"
 #include "skin/controls/skin_control.h"
+#include "skin/controls/skin_progress.h"
+#include "skin/controls/skin_radio_button.h"
+#include "skin/controls/skin_speed_button.h"
+#include "skin/controls/skin_track_bar.h"
+#include "skin/controls/skin_up_down.h"
 
 namespace hm {
 
-void RegisterControlSkins() { RegisterClasses<TSkinControl, TSkinBox>(); }
+void RegisterControlSkins() {
+  RegisterClasses<TSkinControl, TSkinBox, TSkinButton, TSkinBitButton, TSkinSpeedButton, TSkinCheckBox,
+                  TSkinRadioButton, TSkinUpDown, TSkinProgress, TSkinTrackBar>();
+}
 
 }  // namespace hm
