@@ -83,13 +83,19 @@ TSqliteDatabase& TADOConnection::DatabaseFor(TUse use) {
   const TFileStamp now = FileStampOf(path_);
   if (!now.exists) throw EDatabaseError(FileNotFoundMessage(path_));
   if (now != stamp_) {
-    // Raises with the old engine connection kept: the stamp still differs,
-    // so the next statement tries again.
+    // An exclusive connection's own lock would keep the new one out.
+    if (mode_ == cmShareExclusive) db.Close();
+    // Raises with the stamp still differing, so the next statement tries
+    // again (an exclusive connection reopens then).
     db = OpenVerified(now);
     stamp_ = now;
   }
   if (use == TUse::Write && !stamp_.writable) throw EDatabaseError(ReadOnlyFileMessage(path_));
   return db;
+}
+
+void TADOConnection::WriteDone() {
+  if (Connected()) stamp_ = FileStampOf(path_);
 }
 
 TSqliteDatabase& TADOConnection::Database() {

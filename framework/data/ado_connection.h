@@ -63,6 +63,9 @@ class TADOConnection : public TComponent {
   // read-only file is refused before it starts.
   enum class TUse { Read, Write };
   TSqliteDatabase& DatabaseFor(TUse use);
+  // After a write through DatabaseFor: the file changed by our own hand,
+  // which needs no reopening.
+  void WriteDone();
   // The database file of the open connection (dbq, UTF-8).
   const std::string& FileName() const { return path_; }
 

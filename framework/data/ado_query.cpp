@@ -105,6 +105,7 @@ void TADOQuery::DeleteSnapshotRow(TSnapshot& snapshot, std::size_t index) {
   TSqliteDatabase& db = connection.DatabaseFor(TADOConnection::TUse::Write);
   try {
     snapshot.DeleteRow(db, index);
+    connection.WriteDone();
   } catch (const EDatabaseError& e) {
     throw ExplainWriteFailure(connection.FileName(), e);
   }
@@ -115,6 +116,7 @@ void TADOQuery::UpdateSnapshotRow(TSnapshot& snapshot, std::size_t index, const 
   TSqliteDatabase& db = connection.DatabaseFor(TADOConnection::TUse::Write);
   try {
     snapshot.UpdateRow(db, index, values);
+    connection.WriteDone();
   } catch (const EDatabaseError& e) {
     throw ExplainWriteFailure(connection.FileName(), e);
   }

@@ -182,6 +182,17 @@ TEST_F(DatabaseFault, AReplacementIsCheckedLikeANewConnection) {
   EXPECT_TRUE(connection_->Connected());
 }
 
+TEST_F(DatabaseFault, AnExclusiveConnectionGoesOnAfterItsOwnWritesAndAfterAReplacement) {
+  connection_->SetMode(cmShareExclusive);
+  Run("Select * from ZipCode");
+  query_->Delete();  // the connection keeps its write lock from here on
+  EXPECT_EQ(IdLookup(110101), "北京市东城区");
+  const std::string bytes = ReadFile(path_);
+  Overwrite(ReadFile(path_));  // the same content, a new stamp
+  EXPECT_EQ(IdLookup(440305), "广东省深圳市南山区");
+  EXPECT_EQ(OtherSees("select count(*) from ZipCode"), "2");
+}
+
 // ---- truncated, zero-filled -------------------------------------------
 
 TEST_F(DatabaseFault, TruncatedOrZeroFilledFilesAreRefusedByName) {
