@@ -8,6 +8,7 @@
 
 #include "framework/core/component.h"
 #include "framework/core/enum_type.h"
+#include "framework/data/file_stamp.h"
 #include "framework/data/sqlite_handle.h"
 
 namespace hm {
@@ -49,10 +50,24 @@ class TADOConnection : public TComponent {
   // before it fails with the engine's "database is locked"; applies at the
   // next open.
   int CommandTimeout() const { return commandTimeout_; }
-  void SetCommandTimeout(int seconds) { commandTimeout_ = seconds < 0 ? 0 : seconds; }
+  void SetCommandTimeout(int seconds);
 
   // The open engine connection; raises when closed.
   TSqliteDatabase& Database();
+
+  // The engine for the next statement of an open connection. A file that
+  // was replaced, rewritten in place or had its read-only attribute changed
+  // since the last statement is opened and checked again (the engine would
+  // otherwise trust its cached pages); when that fails, or the file is
+  // gone, it raises and tries again at the next statement. A write to a
+  // read-only file is refused before it starts.
+  enum class TUse { Read, Write };
+  TSqliteDatabase& DatabaseFor(TUse use);
+  // After a write through DatabaseFor: the file changed by our own hand,
+  // which needs no reopening.
+  void WriteDone();
+  // The database file of the open connection (dbq, UTF-8).
+  const std::string& FileName() const { return path_; }
 
   // Datasets that use this connection (kept by TADOQuery).
   void AttachDataSet(TDataSet& dataSet);
@@ -65,6 +80,7 @@ class TADOConnection : public TComponent {
 
  private:
   void DoConnect();
+  TSqliteDatabase OpenVerified(const TFileStamp& stamp) const;
 
   std::string connectionString_;
   bool loginPrompt_ = true;
@@ -72,6 +88,10 @@ class TADOConnection : public TComponent {
   int commandTimeout_ = 5;  // the UI thread waits this long at most
   bool streamedConnected_ = false;
   TSqliteDatabase db_;
+  // Of the open connection: the file, its password, and how it looked.
+  std::string path_;
+  std::string password_;
+  TFileStamp stamp_;
   std::vector<TDataSet*> dataSets_;  // not owned; they detach themselves
 };
 

@@ -2,6 +2,7 @@
 
 #include "framework/core/typinfo.h"
 #include "framework/data/db_error.h"
+#include "framework/data/db_failure.h"
 
 namespace hm {
 
@@ -81,23 +82,44 @@ void TADOQuery::SQLChanged() {
   if (!ComponentState().Contains(csDestroying)) Close();
 }
 
-TSqliteDatabase& TADOQuery::Database() {
+TADOConnection& TADOQuery::Connected() {
   if (!connection_) throw EDatabaseError(Prefixed("Missing Connection or ConnectionString"));
-  return connection_->Database();
+  connection_->Open();
+  return *connection_;
 }
 
 TSnapshot TADOQuery::OpenSnapshot() {
-  if (!connection_) throw EDatabaseError(Prefixed("Missing Connection or ConnectionString"));
-  connection_->Open();
+  TADOConnection& connection = Connected();
   const std::string text = sql_->Text();
   if (text.find_first_not_of(" \t\r\n") == std::string::npos) throw EDatabaseError(Prefixed("SQL text is empty"));
-  return TSnapshot::Read(connection_->Database(), text);
+  TSqliteDatabase& db = connection.DatabaseFor(TADOConnection::TUse::Read);
+  try {
+    return TSnapshot::Read(db, text);
+  } catch (const EDatabaseError& e) {
+    throw ExplainFileFailure(connection.FileName(), e);
+  }
 }
 
-void TADOQuery::DeleteSnapshotRow(TSnapshot& snapshot, std::size_t index) { snapshot.DeleteRow(Database(), index); }
+void TADOQuery::DeleteSnapshotRow(TSnapshot& snapshot, std::size_t index) {
+  TADOConnection& connection = Connected();
+  TSqliteDatabase& db = connection.DatabaseFor(TADOConnection::TUse::Write);
+  try {
+    snapshot.DeleteRow(db, index);
+    connection.WriteDone();
+  } catch (const EDatabaseError& e) {
+    throw ExplainWriteFailure(connection.FileName(), e);
+  }
+}
 
 void TADOQuery::UpdateSnapshotRow(TSnapshot& snapshot, std::size_t index, const std::vector<TFieldValue>& values) {
-  snapshot.UpdateRow(Database(), index, values);
+  TADOConnection& connection = Connected();
+  TSqliteDatabase& db = connection.DatabaseFor(TADOConnection::TUse::Write);
+  try {
+    snapshot.UpdateRow(db, index, values);
+    connection.WriteDone();
+  } catch (const EDatabaseError& e) {
+    throw ExplainWriteFailure(connection.FileName(), e);
+  }
 }
 
 }  // namespace hm

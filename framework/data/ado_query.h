@@ -42,8 +42,8 @@ class TADOQuery : public TDataSet {
  private:
   class TQueryLines;
   void SQLChanged();
-  // The connection's engine, with errors prefixed by our name.
-  TSqliteDatabase& Database();
+  // Our connection, opened when closed; raises without one.
+  TADOConnection& Connected();
 
   TADOConnection* connection_ = nullptr;  // not owned
   TCursorType cursorType_ = ctUnspecified;

@@ -24,15 +24,26 @@ TSqliteDatabase::TSqliteDatabase(const std::string& utf8Path, OpenMode mode) {
   db_.reset(raw);  // owned even on failure: the engine allocates a handle
   if (rc != SQLITE_OK) {
     const std::string message = raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc);
+    const int code = raw ? sqlite3_extended_errcode(raw) : rc;
+    const int system = raw ? sqlite3_system_errno(raw) : 0;
     db_.reset();
-    throw EDatabaseError(message);
+    throw EDatabaseError(message, code, system);
   }
   sqlite3_extended_result_codes(raw, 1);
 }
 
+namespace {
+
+[[noreturn]] void Raise(sqlite3* db, int rc) {
+  if (!db) throw EDatabaseError(sqlite3_errstr(rc), rc);
+  throw EDatabaseError(sqlite3_errmsg(db), sqlite3_extended_errcode(db), sqlite3_system_errno(db));
+}
+
+}  // namespace
+
 void TSqliteDatabase::Check(int rc) const {
   if (rc == SQLITE_OK || rc == SQLITE_ROW || rc == SQLITE_DONE) return;
-  throw EDatabaseError(db_ ? sqlite3_errmsg(db_.get()) : sqlite3_errstr(rc));
+  Raise(db_.get(), rc);
 }
 
 void TSqliteDatabase::Exec(std::string_view sql) {
@@ -104,16 +115,16 @@ void TSqliteStatement::Finalizer::operator()(sqlite3_stmt* stmt) const noexcept 
 
 void TSqliteStatement::Check(int rc) const {
   if (rc == SQLITE_OK) return;
-  throw EDatabaseError(sqlite3_errmsg(db_));
+  Raise(db_, rc);
 }
 
 bool TSqliteStatement::Step() {
   const int rc = sqlite3_step(stmt_.get());
   if (rc == SQLITE_ROW) return true;
   if (rc == SQLITE_DONE) return false;
-  const std::string message = sqlite3_errmsg(db_);
+  EDatabaseError error(sqlite3_errmsg(db_), sqlite3_extended_errcode(db_), sqlite3_system_errno(db_));
   sqlite3_reset(stmt_.get());  // releases the statement's locks
-  throw EDatabaseError(message);
+  throw error;
 }
 
 void TSqliteStatement::Reset() {

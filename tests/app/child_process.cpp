@@ -64,39 +64,101 @@ void WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream(Widen(path).c_str(), std::ios::binary) << bytes;
 }
 
-ChildResult RunChild(const std::string& folder, const std::string& scenario, int seconds) {
+namespace {
+
+std::wstring SignalFile(const std::string& folder, const std::string& name) {
+  return Widen(folder) + L"signal-" + Widen(name);
+}
+
+}  // namespace
+
+TRunningChild::TRunningChild(const std::string& folder, const std::string& scenario) : folder_(folder) {
   wchar_t self[MAX_PATH * 2];
   GetModuleFileNameW(nullptr, self, MAX_PATH * 2);
-  const std::wstring copy = Widen(folder) + L"startup_child.exe";
-  const std::wstring report = Widen(folder) + L"report.txt";
-  ChildResult result;
-  if (!CopyFileW(self, copy.c_str(), FALSE)) return result;
-  DeleteFileW(report.c_str());
+  const std::wstring copy = Widen(folder) + Widen(scenario) + L"_child.exe";
+  report_ = Widen(folder) + Widen(scenario) + L"_report.txt";
+  if (!CopyFileW(self, copy.c_str(), FALSE)) return;
+  DeleteFileW(report_.c_str());
 
   SetEnvironmentVariableW(kScenarioVar, Widen(scenario).c_str());
-  SetEnvironmentVariableW(kReportVar, report.c_str());
-  STARTUPINFOW startup{sizeof startup};
+  SetEnvironmentVariableW(kReportVar, report_.c_str());
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   std::wstring commandLine = L"\"" + copy + L"\"";
   const BOOL started = CreateProcessW(copy.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                       nullptr, &startup, &process);
   SetEnvironmentVariableW(kScenarioVar, nullptr);
   SetEnvironmentVariableW(kReportVar, nullptr);
-  if (!started) return result;
-
-  if (WaitForSingleObject(process.hProcess, seconds * 1000) == WAIT_OBJECT_0) {
-    result.finished = true;
-    GetExitCodeProcess(process.hProcess, &result.exitCode);
-  } else {
-    TerminateProcess(process.hProcess, 99);
-    WaitForSingleObject(process.hProcess, 5000);
-  }
+  if (!started) return;
   CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  process_ = process.hProcess;
+}
 
-  std::ifstream in(report.c_str(), std::ios::binary);
-  for (std::string line; std::getline(in, line);) result.lines.push_back(line);
+TRunningChild::~TRunningChild() { Kill(); }
+
+void TRunningChild::Kill() {
+  if (!process_) return;
+  TerminateProcess(process_, 99);
+  WaitForSingleObject(process_, 10000);
+  CloseHandle(process_);
+  process_ = nullptr;
+}
+
+std::vector<std::string> TRunningChild::Lines() const {
+  std::vector<std::string> lines;
+  std::ifstream in(report_.c_str(), std::ios::binary);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+bool TRunningChild::WaitForLine(const std::string& line, int seconds) {
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < static_cast<DWORD>(seconds) * 1000;) {
+    for (const std::string& l : Lines()) {
+      if (l == line) return true;
+    }
+    if (!process_ || WaitForSingleObject(process_, 20) == WAIT_OBJECT_0) {
+      for (const std::string& l : Lines()) {
+        if (l == line) return true;
+      }
+      return false;
+    }
+  }
+  return false;
+}
+
+void TRunningChild::Signal(const std::string& name) {
+  std::ofstream(SignalFile(folder_, name).c_str(), std::ios::binary) << name;
+}
+
+ChildResult TRunningChild::Finish(int seconds) {
+  ChildResult result;
+  if (process_) {
+    if (WaitForSingleObject(process_, seconds * 1000) == WAIT_OBJECT_0) {
+      result.finished = true;
+      GetExitCodeProcess(process_, &result.exitCode);
+      CloseHandle(process_);
+      process_ = nullptr;
+    } else {
+      Kill();
+    }
+  }
+  result.lines = Lines();
   return result;
+}
+
+ChildResult RunChild(const std::string& folder, const std::string& scenario, int seconds) {
+  TRunningChild child(folder, scenario);
+  if (!child.Started()) return {};
+  return child.Finish(seconds);
+}
+
+bool WaitForSignal(const std::string& name, int seconds) {
+  const std::wstring file = SignalFile(ExecutableFolder(), name);
+  for (const DWORD start = GetTickCount();; Sleep(10)) {
+    if (GetFileAttributesW(file.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+    if (GetTickCount() - start >= static_cast<DWORD>(seconds) * 1000) return false;
+  }
 }
 
 std::string ChildScenario() { return Narrow(Env(kScenarioVar)); }
