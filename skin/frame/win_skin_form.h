@@ -129,6 +129,7 @@ class TWinSkinForm : public TComponent, public ISkinFrame, public IControlSkinHo
   const std::string& WindowClass() const { return window_class_; }
   HMENU NativeMenu() const { return native_menu_; }
   bool RegionSet() const { return region_set_; }
+  HRGN Region() const { return region_; }  // the window's, not ours
   bool Subclassed() const { return subclass_.Installed(); }
   bool FormHooked() const { return form_layer_.Active(); }
   TColor FormColorBackup() const { return form_color_backup_; }
