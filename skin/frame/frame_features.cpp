@@ -1,8 +1,6 @@
-// The frame's window icon, and the places where the caption buttons, the
-// skinned system menu and the owner-drawn popup menus join the frame.
-// Until those are written the frame does the least here: the hover check
-// has nothing to check, system-menu commands go to the window, and the
-// form's popup menus keep their own drawing.
+// The frame's window icon, and the place where the owner-drawn popup menus
+// join the frame: until the popup-menu skin exists the form's popup menus
+// keep their own drawing.
 #include "framework/ui/platform/handles.h"
 #include "skin/core/skin_manage.h"
 #include "skin/core/win_skin_data.h"
@@ -35,10 +33,6 @@ void TWinSkinForm::BuildIconBitmap() {
     }
   }
 }
-
-void TWinSkinForm::HoverCheck() {}
-
-bool TWinSkinForm::SystemMenuCommand(TMessage&) { return false; }
 
 void TWinSkinForm::EquipPopupMenus() {}
 

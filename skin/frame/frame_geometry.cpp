@@ -1,10 +1,6 @@
 // The skinned frame's geometry: its metrics, the non-client size, keeping
 // the client size when the frame is swapped, the window outline, and the
-// plain painting of borders and title bar.
-//
-// What is still plain here: the title bar shows the caption text alone
-// (no text plate, no icon, no caption buttons), and the outline is made of
-// rectangles only (see-through border pixels are not cut out yet).
+// painting of borders, title bar and caption text.
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -14,6 +10,9 @@
 #include "framework/ui/platform/handles.h"
 #include "skin/controls/skin_drawing.h"
 #include "skin/core/win_skin_data.h"
+#include "skin/frame/frame_drawing.h"
+#include "skin/frame/frame_layout.h"
+#include "skin/frame/nc_objects.h"
 #include "skin/frame/win_skin_form.h"
 
 namespace hm {
@@ -23,19 +22,23 @@ namespace {
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
 
-int SignedLow(LPARAM value) { return static_cast<short>(LOWORD(value)); }
-int SignedHigh(LPARAM value) { return static_cast<short>(HIWORD(value)); }
-
 bool IsMessageBoxClass(const std::string& window_class) {
   return window_class == "TMessageForm" || window_class == "#32770";
 }
 
-// A rectangle OR-ed into a region.
+// A part OR-ed into a region; the part is freed.
+void AddRegion(HRGN region, HRGN part) {
+  if (!part) return;
+  CombineRgn(region, region, part, RGN_OR);
+  DeleteObject(part);
+}
+
 void AddRect(HRGN region, int left, int top, int right, int bottom) {
   if (right <= left || bottom <= top) return;
-  UniqueGdi<HRGN> part(CreateRectRgn(left, top, right, bottom));
-  if (part) CombineRgn(region, region, part.get(), RGN_OR);
+  AddRegion(region, CreateRectRgn(left, top, right, bottom));
 }
+
+TPieceRect Piece(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 }  // namespace
 
@@ -56,14 +59,10 @@ void TWinSkinForm::BuildFrameMetrics() {
     border_right_ = across(sbRight, false);
     border_bottom_ = across(sbBottom, true);
   }
-  // The caption buttons are rebuilt here once they exist.
+  BuildCaptionButtons();
 }
 
-void TWinSkinForm::ReleaseCaptionButtons() {
-  // Nothing to free until the caption buttons exist.
-}
-
-// ---- Non-client size and hit test
+// ---- Non-client size
 
 void TWinSkinForm::WMNcCalcSize(TMessage& message) {
   auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(message.LParam);
@@ -82,21 +81,6 @@ void TWinSkinForm::WMNcCalcSize(TMessage& message) {
     params->rgrc[1] = client;
   }
   message.Result = WVR_VALIDRECTS;
-}
-
-void TWinSkinForm::WMNcHitTest(TMessage& message) {
-  Default(message);
-  if (message.Result != HTNOWHERE && message.Result != HTCAPTION) return;
-  POINT p{SignedLow(message.LParam), SignedHigh(message.LParam)};
-  ScreenToClient(handle_, &p);
-  if (window_state_ != kWindowMinimized) {
-    p.x += border_left_;
-    p.y += caption_height_ + menu_bar_height_;
-  }
-  if (p.y > 3) {
-    message.Result = HTCAPTION;
-    if (p.y > caption_height_) message.Result = HTMENU;
-  }
 }
 
 // ---- Keeping the client size
@@ -131,8 +115,9 @@ void TWinSkinForm::KeepClientSize(bool from_current_client) {
     }
     ReadCaptionText();
     const TDataSkinTitle& title = skin_data_->Title();
-    const int needed = (static_cast<int>(GbkLength(caption_text_)) + 7) * space_width_ + border_left_ +
-                       border_right_ + title.LeftWidth + title.RightWidth + title.TxtBackLeft + title.TxtBackRight;
+    const int needed = MessageBoxNeededWidth({static_cast<int>(GbkLength(caption_text_)), space_width_, border_left_,
+                                              border_right_, title.LeftWidth, title.RightWidth, title.TxtBackLeft,
+                                              title.TxtBackRight});
     if (width < needed) {
       const int shift = (needed - width) / 2;
       // Collected first and moved without a z-order change: the z-order is
@@ -166,21 +151,48 @@ void TWinSkinForm::UpdateRegion() {
   if (form_kind_ == kFormMdiChild && window_state_ != kWindowNormal) return;
   if (w == region_width_ && h == region_height_ && form_kind_ != kFormMdiChild && life_state_ != kLifeSkinChange)
     return;
-  const int left = skin_data_->Border(sbLeft).Trans;
-  const int right = skin_data_->Border(sbRight).Trans;
-  const int top = skin_data_->Border(sbTop).Trans;
+  const TDataSkinBorder& left = skin_data_->Border(sbLeft);
+  const TDataSkinBorder& right = skin_data_->Border(sbRight);
+  const TDataSkinBorder& top = skin_data_->Border(sbTop);
+  const TDataSkinBorder& bottom = skin_data_->Border(sbBottom);
   HRGN region = nullptr;
-  if (right + top + 2 * left != 0) {
+  if (right.Trans + top.Trans + 2 * left.Trans != 0) {
     region_width_ = w;
     region_height_ = h;
     region = CreateRectRgn(border_left_, caption_height_, w - border_right_, h - border_bottom_);
     if (region && border_kind_ != kBorderNone) {
-      // Each strip whole for now; the see-through pixels are cut out once
-      // the outline is taken from the border images.
-      AddRect(region, 0, 0, border_left_, h);
-      AddRect(region, w - border_right_, 0, w, h);
-      AddRect(region, border_left_, h - border_bottom_, w - border_right_, h);
-      AddRect(region, border_left_, 0, w - border_right_, caption_height_);
+      try {
+        // A see-through strip is the border painted as it shows, less its
+        // magenta pixels; the others are whole.
+        auto strip = [&](int side, const RECT& r, bool see_through) {
+          if (!see_through || Width(r) <= 0 || Height(r) <= 0) {
+            AddRect(region, r.left, r.top, r.right, r.bottom);
+            return;
+          }
+          TBitmap image(Width(r), Height(r));
+          PaintBorder(image.Canvas().Handle(), side, RECT{0, 0, Width(r), Height(r)});
+          AddRegion(region, RegionFromBitmap(image, r.left, r.top));
+        };
+        strip(sbLeft, RECT{0, 0, border_left_, h}, left.Trans == 1 && h > 1);
+        strip(sbRight, RECT{w - border_right_, 0, w, h}, right.Trans == 1 && h > 1);
+        strip(sbBottom, RECT{border_left_, h - border_bottom_, w - border_right_, h},
+              bottom.Trans == 1 && border_bottom_ >= 2);
+        const RECT top_strip{border_left_, 0, w - border_right_, caption_height_};
+        if (top.Trans == 1 && caption_height_ > 1 && Width(top_strip) > 0) {
+          TBitmap image(Width(top_strip), caption_height_);
+          if (!caption_cache_.Empty()) {
+            BitBlt(image.Canvas().Handle(), 0, 0, Width(top_strip), caption_height_,
+                   caption_cache_.Canvas().Handle(), border_left_, 0, SRCCOPY);
+          } else {
+            PaintBorder(image.Canvas().Handle(), sbTop, RECT{0, 0, Width(top_strip), caption_height_});
+          }
+          AddRegion(region, RegionFromBitmap(image, border_left_, 0));
+        } else {
+          AddRect(region, top_strip.left, top_strip.top, top_strip.right, top_strip.bottom);
+        }
+      } catch (...) {
+        // What was gathered so far is the outline.
+      }
     }
   } else {
     region = CreateRectRgn(0, 0, w, h);
@@ -240,6 +252,7 @@ void TWinSkinForm::PaintFrame(HDC dc) {
   try {
     RECT window{};
     if (GetWindowRect(handle_, &window)) {
+      ++frame_paints_;
       window_rect_ = window;
       window_width_ = Width(window);
       window_height_ = Height(window);
@@ -273,37 +286,62 @@ void TWinSkinForm::PaintTitleBar(HDC dc) {
   if (window_width_ <= 0 || caption_height_ <= 0) return;
   caption_cache_.SetSize(window_width_, caption_height_);
   HDC cache = caption_cache_.Canvas().Handle();
-  // The corner pieces the side borders just drew.
-  BitBlt(cache, 0, 0, window_width_, caption_height_, dc, 0, 0, SRCCOPY);
+  // The corner pieces of the side borders, drawn again here rather than
+  // read back from the screen, where another window may cover them.
+  PaintBorder(cache, sbLeft, RECT{0, 0, border_left_, window_height_});
+  PaintBorder(cache, sbRight, RECT{window_width_ - border_right_, 0, window_width_, window_height_});
   const RECT title{border_left_, 0, window_width_ - border_right_, caption_height_};
   PaintBorder(cache, sbTop, title);
-
-  // The caption text, placed by the title's alignment.
-  const TDataSkinTitle& skin_title = skin_data_->Title();
   TCanvas& canvas = caption_cache_.Canvas();
-  canvas.Font().Assign(caption_font_);
-  canvas.Font().SetColor(active_ ? skin_data_->Colours().TitleTextActiveColor
-                                 : skin_data_->Colours().TitleTextNoActiveColor);
-  canvas.Brush().SetStyle(bsClear);
-  const std::string text = caption_prefix_ + caption_text_;
-  RECT measured{title.left, title.top, title.left, title.top};
-  canvas.DrawText(text + " ", measured, DT_CALCRECT | DT_NOCLIP | DT_SINGLELINE);
-  const int text_w = Width(measured), text_h = Height(measured);
-  int dx = 0;
-  switch (skin_title.TextAlignment) {
-    case 0: dx = skin_title.LeftWidth; break;
-    case 1: dx = (Width(title) - text_w) / 2; break;
-    case 2: dx = Width(title) - skin_title.RightWidth - text_w; break;
-    default: break;
-  }
-  RECT r{title.left + dx, title.top + (Height(title) - text_h) / 2 + skin_title.TopHeight / 2, 0, 0};
-  r.right = std::min(static_cast<int>(r.left) + text_w, static_cast<int>(title.right) - skin_title.RightWidth);
-  r.bottom = r.top + text_h;
-  text_rect_ = r;
-  canvas.DrawText(text, r, DT_SINGLELINE | DT_END_ELLIPSIS);
-
+  DrawCaptionText(canvas, title);
+  // After the text: buttons may be anchored to it.
+  LayoutCaptionButtons();
+  DrawCaptionButtons(canvas);
   BitBlt(dc, 0, 0, window_width_, caption_height_, cache, 0, 0, SRCCOPY);
   SetBkMode(dc, OPAQUE);
+}
+
+void TWinSkinForm::DrawCaptionText(TCanvas& canvas, const RECT& title) {
+  const TDataSkinTitle& skin_title = skin_data_->Title();
+  HDC dc = canvas.Handle();
+  const int old_mode = SetBkMode(dc, TRANSPARENT);
+  try {
+    canvas.Font().Assign(caption_font_);
+    canvas.Font().SetColor(active_ ? skin_data_->Colours().TitleTextActiveColor
+                                   : skin_data_->Colours().TitleTextNoActiveColor);
+    canvas.Brush().SetStyle(bsClear);
+    RECT measured{title.left, title.top, title.left, title.top};
+    canvas.DrawText(caption_prefix_ + " " + caption_text_, measured, DT_CALCRECT | DT_NOCLIP);
+    TCaptionTextInput in;
+    in.title = Piece(title);
+    in.text_width = Width(measured);
+    in.text_height = Height(measured);
+    in.alignment = skin_title.TextAlignment;
+    in.shift = skin_title.LeftWidth;
+    in.right_clip = skin_title.RightWidth;
+    in.shift_vert = skin_title.TopHeight;
+    in.back_left = skin_title.TxtBackLeft;
+    in.back_right = skin_title.TxtBackRight;
+    in.right_to_left = right_to_left_;
+    in.popup = (style_ & WS_POPUP) != 0;
+    in.right_buttons_left = right_buttons_left_;
+    const TPieceRect placed = PlaceCaptionText(in);
+    text_rect_ = RECT{placed.left, placed.top, placed.right, placed.bottom};
+    if (!skin_title.Bitmap.Empty()) {
+      ThreePartStrip(canvas, RECT{text_rect_.left, title.top, text_rect_.right, title.bottom}, skin_title.Bitmap,
+                     true, true, 2, active_ ? 1 : 2, TSkinMargins{skin_title.TxtBackLeft, 0, skin_title.TxtBackRight, 0});
+    }
+    RECT text = text_rect_;
+    text.left += skin_title.TxtBackLeft;
+    text.right -= skin_title.TxtBackRight;
+    canvas.Brush().SetStyle(bsClear);
+    canvas.DrawText(caption_prefix_ + caption_text_, text,
+                    DT_SINGLELINE | DT_END_ELLIPSIS | (right_to_left_ ? DT_RIGHT : 0u));
+  } catch (...) {
+    SetBkMode(dc, old_mode);
+    throw;
+  }
+  SetBkMode(dc, old_mode);
 }
 
 }  // namespace hm

@@ -10,6 +10,7 @@
 #include "skin/core/control_skin_choice.h"
 #include "skin/core/skin_manage.h"
 #include "skin/core/win_skin_data.h"
+#include "skin/frame/nc_objects.h"
 
 namespace hm {
 
@@ -130,7 +131,8 @@ void TWinSkinForm::Attach(TSkinData& data) {
   if ((style_ & WS_SYSMENU) || system_menu_) features_ |= kFeatureSystemMenu;
   if (style_ & WS_MINIMIZEBOX) features_ |= kFeatureMinimize;
   if (style_ & WS_MAXIMIZEBOX) features_ |= kFeatureMaximize;
-  // 7. The skinned system menu comes with the caption buttons.
+  // 7. The skinned system menu.
+  BuildSystemMenuPopup();
   // 8. Window state.
   window_state_ = PlacementState();
   // 9. Form kind.

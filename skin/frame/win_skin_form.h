@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/core/color.h"
 #include "framework/core/component.h"
@@ -30,6 +31,7 @@ namespace hm {
 class TCustomForm;
 class TNCObject;
 class TSkinData;
+class TWinSysButton;
 
 // LifeState values.
 constexpr int kLifeCreated = 0;     // not yet activated
@@ -127,6 +129,7 @@ class TWinSkinForm : public TComponent, public ISkinFrame, public IControlSkinHo
   const std::string& WindowClass() const { return window_class_; }
   HMENU NativeMenu() const { return native_menu_; }
   bool RegionSet() const { return region_set_; }
+  HRGN Region() const { return region_; }  // the window's, not ours
   bool Subclassed() const { return subclass_.Installed(); }
   bool FormHooked() const { return form_layer_.Active(); }
   TColor FormColorBackup() const { return form_color_backup_; }
@@ -134,6 +137,34 @@ class TWinSkinForm : public TComponent, public ISkinFrame, public IControlSkinHo
   int SmallIconSize() const { return small_icon_size_; }
   HICON IconHandle() const { return icon_handle_; }
   const TBitmap& CaptionCache() const { return caption_cache_; }
+  const RECT& TextRect() const { return text_rect_; }
+  int RightButtonsLeft() const { return right_buttons_left_; }
+  int RegionWidth() const { return region_width_; }
+  int RegionHeight() const { return region_height_; }
+
+  // ---- Caption buttons and the mouse over the frame.
+  const std::vector<std::unique_ptr<TWinSysButton>>& CaptionButtons() const { return caption_buttons_; }
+  TNCObject* HotObject() const { return hot_object_; }
+  void SetHotObject(TNCObject* object) { hot_object_ = object; }
+  void BuildCaptionButtons();
+  void UpdateVisibility(std::size_t index);
+  void LayoutCaptionButtons();
+  // The caption button (or menu-bar item) at a point in window coordinates.
+  TNCObject* FindNCObject(POINT window_point) const;
+  // A screen point in window coordinates.
+  POINT WindowToFrame(POINT screen_point) const;
+  // The system menu at a screen point, or closing on a quick second request.
+  void ShowSystemMenu(POINT screen_point);
+  void MaximizeToggle();
+  void MinimizeToggle();
+  void Restore();
+  void MDIChildCommand(WPARAM command);
+  TPopupMenu* SystemMenuPopup() const { return system_menu_popup_.get(); }
+  // Where the system menu was last opened (screen coordinates).
+  POINT LastSystemMenuPoint() const { return last_menu_point_; }
+  bool HoverTimerOn() const { return timer_ && timer_->Enabled(); }
+  // Full frame paints so far (the benchmark counts them).
+  int FramePaints() const { return frame_paints_; }
 
  protected:
   void Destroying() override;
@@ -157,6 +188,14 @@ class TWinSkinForm : public TComponent, public ISkinFrame, public IControlSkinHo
   void WMNcCalcSize(TMessage& message);
   void WMNcPaint(TMessage& message);
   void WMNcHitTest(TMessage& message);
+  void WMNcActivate(TMessage& message);
+  void WMNcMouseMove(TMessage& message);
+  void WMNcLButtonDown(TMessage& message);
+  void WMNcLButtonUp(TMessage& message);
+  void WMNcLButtonDblClk(TMessage& message);
+  void WMNcRButtonDown(TMessage& message);
+  void ButtonAction(const TWinSysButton& button, POINT screen_point);
+  void CloseWindow();
   int PlacementState() const;
   // SetWindowPos with SWP_FRAMECHANGED, nothing moved or sized.
   void FrameChanged();
@@ -165,13 +204,15 @@ class TWinSkinForm : public TComponent, public ISkinFrame, public IControlSkinHo
   void ResizeForFrame(int x, int y, int width, int height, UINT flags);
   bool MdiMaximizedMode() const;
 
-  // ---- Parts that come with the caption-button, menu-bar and menu-item
-  // work; they do the least the frame needs until then.
+  // ---- The hover timer, system commands; the popup menus' owner drawing
+  // (which does the least until the popup-menu skin exists).
   void HoverCheck();
   bool SystemMenuCommand(TMessage& message);
   void EquipPopupMenus();
   void RestorePopupMenus();
   void BuildIconBitmap();
+  void BuildSystemMenuPopup();
+  void SystemMenuClick(int tag);
 
   // ---- Attaching and giving back.
   void DetachShort(bool keep_subclass);
@@ -182,6 +223,8 @@ class TWinSkinForm : public TComponent, public ISkinFrame, public IControlSkinHo
   void ReadCaptionText();
   void PaintBorder(HDC dc, int side, const RECT& rect);
   void PaintTitleBar(HDC dc);
+  void DrawCaptionText(TCanvas& canvas, const RECT& title);
+  void DrawCaptionButtons(TCanvas& canvas);
 
   TLayerToken form_layer_;    // the form hook in the form's chain
   TSubclass subclass_;        // the window's messages
@@ -220,6 +263,8 @@ class TWinSkinForm : public TComponent, public ISkinFrame, public IControlSkinHo
   DWORD style_ = 0;
   int right_buttons_left_ = 0;
   TNCObject* hot_object_ = nullptr;
+  std::vector<std::unique_ptr<TWinSysButton>> caption_buttons_;
+  POINT last_menu_point_{};
   bool region_set_ = false;
   HRGN region_ = nullptr;  // the window's once set: never ours to delete
   TCustomForm* form_ = nullptr;
@@ -235,6 +280,7 @@ class TWinSkinForm : public TComponent, public ISkinFrame, public IControlSkinHo
   int window_height_ = 0;
   int region_width_ = 0;
   int region_height_ = 0;
+  int frame_paints_ = 0;  // full frame paints so far
   bool active_ = true;
   int form_kind_ = kFormOrdinary;
   int border_kind_ = kBorderFixed;

@@ -159,14 +159,14 @@ void TWinSkinForm::Stage3(TMessage& message, TPassOn pass_on) {
     case WM_NCCALCSIZE: WMNcCalcSize(message); return;
     case WM_NCHITTEST: WMNcHitTest(message); return;
     case WM_NCPAINT: WMNcPaint(message); return;
-    case WM_NCACTIVATE:
-      PaintFrame(nullptr);
-      message.Result = 1;
-      return;
+    case WM_NCACTIVATE: WMNcActivate(message); return;
+    case WM_NCMOUSEMOVE: WMNcMouseMove(message); return;
+    case WM_NCLBUTTONDOWN: WMNcLButtonDown(message); return;
+    case WM_NCLBUTTONUP: WMNcLButtonUp(message); return;
+    case WM_NCLBUTTONDBLCLK: WMNcLButtonDblClk(message); return;
+    case WM_NCRBUTTONDOWN: WMNcRButtonDown(message); return;
     case WM_SKINFRAMEPAINT: PaintFrame(nullptr); return;
     default:
-      // Mouse messages of the frame go to the window until the caption
-      // buttons answer them.
       if (pass_on == TPassOn::WithDefault) Default(message);
       return;
   }

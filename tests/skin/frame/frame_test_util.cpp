@@ -3,6 +3,7 @@
 #include "framework/core/stream.h"
 #include "framework/core/typinfo.h"
 #include "skin/core/skin_messages.h"
+#include "skin/frame/nc_objects.h"
 #include "skin/frame/skin_engine.h"
 #include "tests/framework/ui/ui_test_util.h"
 #include "tests/skin/core/test_skin.h"
@@ -59,6 +60,47 @@ TWinSkinForm* FrameTest::Skin(TCustomForm& form, bool start) {
     Pump(2);
   }
   return skin;
+}
+
+TFixedForm* FrameTest::ShowMainWindow(const std::string& caption) {
+  Owned<TFixedForm> made = MakeRoot<TFixedForm>();
+  TFixedForm* form = made.get();
+  // Before the window is shown: new border icons make it again.
+  form->SetBorderIcons(TBorderIcons{biSystemMenu});
+  form->SetCaption(caption);
+  Prepare(*form, bsSizeable);
+  forms.push_back(Owned<TCustomForm>(made.release()));
+  SendMessageW(form->Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadIconW(nullptr, IDI_APPLICATION)));
+  return form;
+}
+
+TWinSysButton* ButtonOf(const TWinSkinForm& skin, int action, int visibility) {
+  for (const auto& b : skin.CaptionButtons())
+    if (b->Definition().Action == action && (visibility < 0 || b->Definition().Visibility == visibility))
+      return b.get();
+  return nullptr;
+}
+
+LPARAM ScreenLParam(HWND window, int x, int y) {
+  const RECT r = WindowRectOf(window);
+  return MAKELPARAM(static_cast<WORD>(r.left + x), static_cast<WORD>(r.top + y));
+}
+
+COLORREF WindowPixel(HWND window, int x, int y) {
+  HDC dc = GetWindowDC(window);
+  const COLORREF c = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return c;
+}
+
+COLORREF BitmapPixel(const TBitmap& bitmap, int x, int y) { return const_cast<TBitmap&>(bitmap).Canvas().Pixel(x, y); }
+
+void PumpFor(int ms) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < static_cast<DWORD>(ms)) {
+    Pump(1);
+    Sleep(10);
+  }
 }
 
 RECT WindowRectOf(HWND window) {

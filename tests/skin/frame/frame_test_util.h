@@ -12,6 +12,10 @@
 #include "skin/core/win_skin_data.h"
 #include "skin/frame/win_skin_form.h"
 
+namespace hm {
+class TWinSysButton;
+}
+
 namespace hm::test {
 
 // Loads the kolvane archive into a skin component.
@@ -45,6 +49,9 @@ struct FrameTest : ::testing::Test {
   // Attaches a frame skin by hand (owned by the form) and delivers its
   // first activation.
   TWinSkinForm* Skin(TCustomForm& form, bool start = true);
+  // The main window as stored: border icons the system menu only, refusing
+  // every resize, with an icon of its own.
+  TFixedForm* ShowMainWindow(const std::string& caption = "Haomiso");
   TSkinData& DataOf(TCustomForm& form);
 
   std::vector<Owned<TCustomForm>> forms;
@@ -52,6 +59,15 @@ struct FrameTest : ::testing::Test {
  private:
   void Prepare(TCustomForm& form, TFormBorderStyle border);
 };
+
+// The caption button of that Action (and Visibility, when given).
+TWinSysButton* ButtonOf(const TWinSkinForm& skin, int action, int visibility = -1);
+// A point in window coordinates as the screen lParam of a mouse message.
+LPARAM ScreenLParam(HWND window, int x, int y);
+COLORREF WindowPixel(HWND window, int x, int y);
+COLORREF BitmapPixel(const TBitmap& bitmap, int x, int y);
+// Messages and timers for about `ms` milliseconds.
+void PumpFor(int ms);
 
 RECT WindowRectOf(HWND window);
 RECT ClientRectOf(HWND window);

@@ -1,0 +1,116 @@
+// The skinned frame of a window shaped like the main one (303 x 335, border
+// icons the system menu only, the kolvane skin): how many frame paints one
+// activation change costs (the aim is one), and the time of a full frame
+// paint skinned against the same window with the system's frame. The
+// labels carry the medians.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "bench/medians.h"
+#include "framework/core/stream.h"
+#include "framework/ui/forms/application.h"
+#include "framework/ui/forms/form.h"
+#include "framework/ui/platform/win32.h"
+#include "skin/core/skin_messages.h"
+#include "skin/core/win_skin_data.h"
+#include "skin/frame/skin_engine.h"
+#include "skin/frame/win_skin_form.h"
+
+namespace {
+
+using namespace hm;
+using bench::TMedians;
+using Clock = std::chrono::steady_clock;
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+class TBenchWindow {
+ public:
+  explicit TBenchWindow(bool skinned) {
+    static bool started = false;
+    if (!started) {
+      Application().Initialize();
+      InstallSkinEngine();
+      started = true;
+    }
+    form_ = MakeRoot<TForm>();
+    form_->SetBorderIcons(TBorderIcons{biSystemMenu});
+    form_->SetCaption("Haomiso");
+    form_->SetBounds(60, 60, 303, 335);
+    auto* data = MakeOwned<TSkinData>(*form_);
+    TMemoryStream archive;
+    archive.LoadFromFile(KOLVANE_ARCHIVE);
+    const std::string_view bytes = archive.Bytes();
+    TMemoryStream stream;
+    const auto size = static_cast<std::int32_t>(bytes.size());
+    stream.Write(&size, sizeof size);
+    stream.Write(bytes.data(), bytes.size());
+    stream.Seek(0, TSeekOrigin::soBeginning);
+    data->ReadSkinStream(stream);  // loads it
+    form_->Show();
+    Pump();
+    if (skinned) {
+      skin_ = MakeOwned<TWinSkinForm>(*form_);
+      skin_->SetHandle(form_->Handle());
+      skin_->AttachForm(*data, *form_);
+      SendMessageW(form_->Handle(), WM_SKINSTART, 0, 1000);
+      Pump();
+    }
+  }
+  HWND Handle() const { return form_->Handle(); }
+  TWinSkinForm* Skin() const { return skin_; }
+
+ private:
+  Owned<TForm> form_;
+  TWinSkinForm* skin_ = nullptr;
+};
+
+// Activation moves to another window and back, as the user clicks; each
+// change is counted with the frame paints it caused.
+void FramePaintsPerActivationChange(benchmark::State& state) {
+  TBenchWindow window(true);
+  Owned<TForm> other = MakeRoot<TForm>();
+  other->SetBounds(420, 60, 200, 150);
+  other->Show();
+  Pump();
+  int changes = 0;
+  const int before = window.Skin()->FramePaints();
+  for (auto _ : state) {
+    SetForegroundWindow(other->Handle());
+    Pump();
+    SetForegroundWindow(window.Handle());
+    Pump();
+    changes += 2;
+  }
+  char label[80];
+  std::snprintf(label, sizeof label, "%.2f frame paints per activation change",
+                static_cast<double>(window.Skin()->FramePaints() - before) / changes);
+  state.SetLabel(label);
+}
+BENCHMARK(FramePaintsPerActivationChange)->Iterations(50);
+
+void FullFramePaint(benchmark::State& state, bool skinned) {
+  TBenchWindow window(skinned);
+  TMedians medians(state, "frame paint");
+  for (auto _ : state) {
+    const auto start = Clock::now();
+    SendMessageW(window.Handle(), WM_NCPAINT, 1, 0);
+    GdiFlush();
+    medians.Add(Clock::now() - start);
+  }
+}
+void FullFramePaintSkinned(benchmark::State& state) { FullFramePaint(state, true); }
+void FullFramePaintUnskinned(benchmark::State& state) { FullFramePaint(state, false); }
+BENCHMARK(FullFramePaintSkinned)->Iterations(500);
+BENCHMARK(FullFramePaintUnskinned)->Iterations(500);
+
+}  // namespace
