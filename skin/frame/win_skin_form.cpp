@@ -7,6 +7,7 @@
 #include "framework/ui/base/win_control.h"
 #include "framework/ui/forms/form.h"
 #include "skin/controls/skin_control.h"
+#include "skin/controls/skin_speed_button.h"
 #include "skin/core/control_skin_choice.h"
 #include "skin/core/skin_manage.h"
 #include "skin/core/win_skin_data.h"
@@ -256,10 +257,12 @@ void TWinSkinForm::SkinComponent(TComponent& component, TComponent& container) {
           case TSkinAttach::InitSkinHandle:
             if (windowed) skin->InitSkinHandle(windowed->Handle(), data, this, &control_canvas_);
             break;
-          // The scroll-bar and speed-button skins bring their own attach
-          // operations; until a class answers them the control stays as it is.
-          case TSkinAttach::InitScrollbarSkin:
-          case TSkinAttach::AttachGraphic: break;
+          case TSkinAttach::AttachGraphic:
+            if (auto* speed = dynamic_cast<TSkinSpeedButton*>(skin)) speed->AttachGraphic(this, data, &control_canvas_);
+            break;
+          // The scroll-bar skin brings its own attach operation; until it
+          // exists the control stays as it is.
+          case TSkinAttach::InitScrollbarSkin: break;
         }
       } catch (...) {
         // Not attached: freed below.
