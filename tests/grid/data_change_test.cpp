@@ -89,10 +89,9 @@ TEST(GridDataKeys, CtrlDeleteOnAResultThatCannotChangeSaysSoAndKeepsTheRow) {
   EXPECT_EQ(boxes.Boxes().size(), 1u);
 }
 
-// Disabled until the data layer opens a file marked read-only read-only:
-// under Wine as root nothing enforces the attribute, and the row is
-// deleted from the file (see docs/grid.md, "Read-only files").
-TEST(GridDataKeys, DISABLED_CtrlDeleteOnAReadOnlyFileReportsTheRefusalAndKeepsTheRow) {
+// Under Wine as root the system enforces no read-only attribute: the data
+// layer's own refusal is what keeps the row.
+TEST(GridDataKeys, CtrlDeleteOnAReadOnlyFileReportsTheRefusalAndKeepsTheRow) {
   CodeBmCopy file("read-only");
   file.SetReadOnly();
   ChangingGrid g(file, AreaCode("0755"));
