@@ -124,37 +124,37 @@ int RadioButtonFrame(int frame_count, bool checked, bool enabled) {
   return enabled ? 1 : 3;
 }
 
-TBoxPlace PlaceBox(const TFaceRect& rect, int fw, int fh, int check, bool text_left, bool radio) {
+TBoxPlace PlaceBox(const TPieceRect& rect, int fw, int fh, int check, bool text_left, bool radio) {
   TBoxPlace place;
   const int top = rect.top + (rect.Height() - fh) / 2;
   if (text_left) {
     const int d = fw < 15 ? -((14 - fw) / 2) : -1;
     place.box.right = rect.right + d;
     place.box.left = place.box.right - fw;
-    place.background = TFaceRect{rect.right - check - 3, rect.top, rect.right, rect.bottom};
+    place.background = TPieceRect{rect.right - check - 3, rect.top, rect.right, rect.bottom};
   } else {
     const int inset = radio ? 0 : 2;
     place.box.left = rect.left + (fw < 15 ? (14 - fw) / 2 : 0) + inset;
     place.box.right = place.box.left + fw;
-    place.background = TFaceRect{rect.left, rect.top, rect.left + check + 3, rect.bottom};
+    place.background = TPieceRect{rect.left, rect.top, rect.left + check + 3, rect.bottom};
   }
   place.box.top = top;
   place.box.bottom = top + fh;
   return place;
 }
 
-TUpDownPlace PlaceUpDown(const TFaceRect& client, const TUpDownLook& look) {
+TUpDownPlace PlaceUpDown(const TPieceRect& client, const TUpDownLook& look) {
   TUpDownPlace place;
   bool in_first = false;
   if (look.horizontal) {
     const int c = client.Width() / 2;
-    place.first = TFaceRect{client.left, client.top, client.left + c, client.bottom};
-    place.second = TFaceRect{client.left + c, client.top, client.right, client.bottom};
+    place.first = TPieceRect{client.left, client.top, client.left + c, client.bottom};
+    place.second = TPieceRect{client.left + c, client.top, client.right, client.bottom};
     in_first = look.cursor_x < client.left + c;
   } else {
     const int c = client.Height() / 2;
-    place.first = TFaceRect{client.left, client.top, client.right, client.top + c};
-    place.second = TFaceRect{client.left, client.top + c, client.right, client.bottom};
+    place.first = TPieceRect{client.left, client.top, client.right, client.top + c};
+    place.second = TPieceRect{client.left, client.top + c, client.right, client.bottom};
     in_first = look.cursor_y < client.top + c;
   }
   const int active = look.pressed ? 2 : look.hot ? 4 : 1;

@@ -6,17 +6,9 @@
 
 #include <cstdint>
 
-namespace hm {
+#include "skin/controls/nine_part_layout.h"
 
-struct TFaceRect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  int Width() const { return right - left; }
-  int Height() const { return bottom - top; }
-  bool operator==(const TFaceRect&) const = default;
-};
+namespace hm {
 
 // ---- Button faces: frames of the five-frame [Buttons] strip.
 constexpr int kFaceNormal = 1;
@@ -78,11 +70,11 @@ int CheckBoxFrame(int frame_count, bool checked, bool indeterminate, bool enable
 int RadioButtonFrame(int frame_count, bool checked, bool enabled);
 
 struct TBoxPlace {
-  TFaceRect box;         // where the frame is stretched
-  TFaceRect background;  // filled with the face colour first
+  TPieceRect box;         // where the frame is stretched
+  TPieceRect background;  // filled with the face colour first
 };
 // rect: the control at 0,0; fw, fh: one frame; check: SM_CXMENUCHECK.
-TBoxPlace PlaceBox(const TFaceRect& rect, int fw, int fh, int check, bool text_left, bool radio);
+TBoxPlace PlaceBox(const TPieceRect& rect, int fw, int fh, int check, bool text_left, bool radio);
 
 // ---- Up-downs: the two halves and the frame each shows (1..8).
 struct TUpDownLook {
@@ -94,12 +86,12 @@ struct TUpDownLook {
   int cursor_y = -1;
 };
 struct TUpDownPlace {
-  TFaceRect first;  // up or left
-  TFaceRect second;
+  TPieceRect first;  // up or left
+  TPieceRect second;
   int first_frame = 1;
   int second_frame = 5;
 };
-TUpDownPlace PlaceUpDown(const TFaceRect& client, const TUpDownLook& look);
+TUpDownPlace PlaceUpDown(const TPieceRect& client, const TUpDownLook& look);
 
 // ---- Progress bars: how much of `extent` pixels the position fills.
 // Positions outside the range are held to it; an empty range fills nothing.

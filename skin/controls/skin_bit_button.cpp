@@ -5,6 +5,7 @@
 #include "framework/ui/graphics/canvas.h"
 #include "framework/ui/graphics/colors.h"
 #include "framework/ui/graphics/glyph.h"
+#include "framework/ui/platform/rect.h"
 #include "skin/controls/skin_drawing.h"
 #include "skin/core/data_skin_objects.h"
 #include "skin/core/win_skin_data.h"
@@ -14,9 +15,6 @@ namespace hm {
 HM_PUBLISH(TSkinBitButton) {}
 
 namespace {
-
-int Width(const RECT& r) { return r.right - r.left; }
-int Height(const RECT& r) { return r.bottom - r.top; }
 
 UINT AlignFlag(TTextAlign align) {
   switch (align) {

@@ -7,6 +7,7 @@
 #include "framework/ui/base/win_control.h"
 #include "framework/ui/graphics/colors.h"
 #include "framework/ui/platform/messages.h"
+#include "framework/ui/platform/rect.h"
 #include "skin/controls/control_skin_host.h"
 #include "skin/controls/skin_drawing.h"
 #include "skin/core/win_skin_data.h"
@@ -16,9 +17,6 @@ namespace hm {
 HM_PUBLISH(TSkinButton) {}
 
 namespace {
-
-int Width(const RECT& r) { return r.right - r.left; }
-int Height(const RECT& r) { return r.bottom - r.top; }
 
 constexpr COLORREF kDisabledText = 0x808080;
 

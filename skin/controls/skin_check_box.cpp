@@ -63,7 +63,7 @@ void TSkinBoxButton::DrawSkin(HDC dc, const RECT& rect) {
     frame = CheckBoxFrame(n, IsChecked(state), (state & BST_INDETERMINATE) != 0, enabled);
   }
   last_frame_ = frame;
-  const TFaceRect r{rect.left, rect.top, rect.right, rect.bottom};
+  const TPieceRect r{rect.left, rect.top, rect.right, rect.bottom};
   const TBoxPlace place = PlaceBox(r, fw, fh, check, (style & BS_LEFTTEXT) != 0, Radio());
   const RECT background{place.background.left, place.background.top, place.background.right,
                         place.background.bottom};

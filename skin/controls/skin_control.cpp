@@ -10,6 +10,7 @@
 #include "framework/ui/graphics/colors.h"
 #include "framework/ui/platform/handles.h"
 #include "framework/ui/platform/messages.h"
+#include "framework/ui/platform/rect.h"
 #include "skin/controls/control_skin_host.h"
 #include "skin/core/win_skin_data.h"
 
@@ -38,9 +39,6 @@ class TSkinMessageScope {
 };
 
 namespace {
-
-int Width(const RECT& r) { return r.right - r.left; }
-int Height(const RECT& r) { return r.bottom - r.top; }
 
 bool Dying(const TComponent* component) {
   return component && component->ComponentState().Contains(csDestroying);

@@ -6,6 +6,7 @@
 #include "framework/ui/graphics/canvas.h"
 #include "framework/ui/graphics/colors.h"
 #include "framework/ui/platform/handles.h"
+#include "framework/ui/platform/rect.h"
 #include "skin/core/bitmap_effects.h"
 #include "skin/core/data_skin_objects.h"
 
@@ -19,9 +20,6 @@ std::unique_ptr<TBitmap> g_work_bitmap;
 // caches the memory DC the bitmap lives in.
 HDC SourceDC(const TBitmap& bitmap) { return const_cast<TBitmap&>(bitmap).Canvas().Handle(); }
 TBitmap& Mutable(const TBitmap& bitmap) { return const_cast<TBitmap&>(bitmap); }
-
-int Width(const RECT& r) { return r.right - r.left; }
-int Height(const RECT& r) { return r.bottom - r.top; }
 
 TNinePartCut CutOf(const RECT& dest, const TBitmap& source, const TSkinMargins& m, TFrameOrientation frames,
                    bool tile, int frame_count, int frame) {

@@ -6,6 +6,7 @@
 
 #include "framework/core/typinfo.h"
 #include "framework/ui/graphics/canvas.h"
+#include "framework/ui/platform/rect.h"
 #include "skin/controls/button_face_layout.h"
 #include "skin/controls/skin_drawing.h"
 #include "skin/core/win_skin_data.h"
@@ -15,9 +16,6 @@ namespace hm {
 HM_PUBLISH(TSkinProgress) {}
 
 namespace {
-
-int Width(const RECT& r) { return r.right - r.left; }
-int Height(const RECT& r) { return r.bottom - r.top; }
 
 // Frame `frame` of `count`, nine-part cut into rect of dc, magenta see-through.
 void DrawPart(HDC dc, const RECT& rect, const TDataSkinObject& d, int count, int frame) {

@@ -10,6 +10,7 @@
 #include "framework/ui/graphics/glyph.h"
 #include "framework/ui/platform/handles.h"
 #include "framework/ui/platform/messages.h"
+#include "framework/ui/platform/rect.h"
 #include "skin/controls/control_skin_host.h"
 #include "skin/controls/skin_drawing.h"
 #include "skin/core/data_skin_objects.h"
@@ -20,9 +21,6 @@ namespace hm {
 HM_PUBLISH(TSkinSpeedButton) {}
 
 namespace {
-
-int Width(const RECT& r) { return r.right - r.left; }
-int Height(const RECT& r) { return r.bottom - r.top; }
 
 constexpr UINT kLeaveCheckMs = 100;
 

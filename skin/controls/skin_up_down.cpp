@@ -16,7 +16,7 @@ HM_PUBLISH(TSkinUpDown) {}
 
 namespace {
 
-RECT ToRect(const TFaceRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+RECT ToRect(const TPieceRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
 }  // namespace
 
@@ -83,7 +83,7 @@ void TSkinUpDown::DrawSkin(HDC dc, const RECT&) {
   look.enabled = enabled_;
   look.cursor_x = cursor.x;
   look.cursor_y = cursor.y;
-  const TUpDownPlace place = PlaceUpDown(TFaceRect{area.left, area.top, area.right, area.bottom}, look);
+  const TUpDownPlace place = PlaceUpDown(TPieceRect{area.left, area.top, area.right, area.bottom}, look);
   last_place_ = place;
 
   const TDataSkinBorder* d = skin_data_->BorderSection(look.horizontal ? ssUpDownHorz : ssUpDownVert);
@@ -105,7 +105,7 @@ void TSkinUpDown::DrawSkin(HDC dc, const RECT&) {
 }
 
 // A box in the skin's colours with a small arrow in the middle.
-void TSkinUpDown::DrawPlainHalf(HDC dc, const TFaceRect& half, int state, bool horizontal, bool first) {
+void TSkinUpDown::DrawPlainHalf(HDC dc, const TPieceRect& half, int state, bool horizontal, bool first) {
   if (half.Width() <= 0 || half.Height() <= 0) return;
   const TSkinColours& c = skin_data_->Colours();
   const bool lit = state == 2 || state == 4;

@@ -31,7 +31,7 @@ class TSkinUpDown : public TSkinControl {
   const TUpDownPlace& LastPlace() const { return last_place_; }
 
  private:
-  void DrawPlainHalf(HDC dc, const TFaceRect& half, int state, bool horizontal, bool first);
+  void DrawPlainHalf(HDC dc, const TPieceRect& half, int state, bool horizontal, bool first);
 
   bool inset_ = false;
   bool horizontal_ = false;

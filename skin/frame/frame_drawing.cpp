@@ -6,14 +6,12 @@
 
 #include "framework/ui/graphics/canvas.h"
 #include "framework/ui/platform/handles.h"
+#include "framework/ui/platform/rect.h"
 #include "skin/frame/frame_layout.h"
 
 namespace hm {
 
 namespace {
-
-int Width(const RECT& r) { return r.right - r.left; }
-int Height(const RECT& r) { return r.bottom - r.top; }
 
 HDC SourceDC(const TBitmap& bitmap) { return const_cast<TBitmap&>(bitmap).Canvas().Handle(); }
 

@@ -8,6 +8,7 @@
 #include "framework/core/text.h"
 #include "framework/ui/forms/form.h"
 #include "framework/ui/platform/handles.h"
+#include "framework/ui/platform/rect.h"
 #include "skin/controls/skin_drawing.h"
 #include "skin/core/win_skin_data.h"
 #include "skin/frame/frame_drawing.h"
@@ -18,9 +19,6 @@
 namespace hm {
 
 namespace {
-
-int Width(const RECT& r) { return r.right - r.left; }
-int Height(const RECT& r) { return r.bottom - r.top; }
 
 bool IsMessageBoxClass(const std::string& window_class) {
   return window_class == "TMessageForm" || window_class == "#32770";

@@ -6,6 +6,7 @@
 #include "framework/core/typinfo.h"
 #include "framework/ui/base/win_control.h"
 #include "framework/ui/forms/form.h"
+#include "framework/ui/platform/rect.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_speed_button.h"
 #include "skin/core/control_skin_choice.h"
@@ -20,9 +21,6 @@ HM_PUBLISH(TWinSkinForm) {}
 namespace {
 
 constexpr std::size_t kMaxCaptionText = 1000;
-
-int Width(const RECT& r) { return r.right - r.left; }
-int Height(const RECT& r) { return r.bottom - r.top; }
 
 std::string TextOf(HWND window, std::size_t limit) {
   std::wstring text(limit + 1, L'\0');

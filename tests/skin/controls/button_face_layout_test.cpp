@@ -138,30 +138,30 @@ TEST(BoxFrames, TwelveAndFourFrameCheckImagesAndRadioImages) {
 }
 
 TEST(BoxFrames, WhereTheBoxGoes) {
-  const TFaceRect r{0, 0, 120, 20};
+  const TPieceRect r{0, 0, 120, 20};
   TBoxPlace p = PlaceBox(r, 13, 13, 13, false, false);
-  EXPECT_EQ(p.box, (TFaceRect{2, 3, 15, 16}));
-  EXPECT_EQ(p.background, (TFaceRect{0, 0, 16, 20}));
+  EXPECT_EQ(p.box, (TPieceRect{2, 3, 15, 16}));
+  EXPECT_EQ(p.background, (TPieceRect{0, 0, 16, 20}));
   p = PlaceBox(r, 13, 13, 13, false, true);
   EXPECT_EQ(p.box.left, 0);
   p = PlaceBox(r, 16, 16, 13, false, false);
-  EXPECT_EQ(p.box, (TFaceRect{2, 2, 18, 18}));
+  EXPECT_EQ(p.box, (TPieceRect{2, 2, 18, 18}));
   p = PlaceBox(r, 10, 10, 13, true, false);
-  EXPECT_EQ(p.box, (TFaceRect{120 - 2 - 10, 5, 118, 15}));
-  EXPECT_EQ(p.background, (TFaceRect{120 - 16, 0, 120, 20}));
+  EXPECT_EQ(p.box, (TPieceRect{120 - 2 - 10, 5, 118, 15}));
+  EXPECT_EQ(p.background, (TPieceRect{120 - 16, 0, 120, 20}));
   p = PlaceBox(r, 16, 16, 13, true, true);
   EXPECT_EQ(p.box.right, 119);
 }
 
 TEST(UpDownFrames, ThePressedHalfFollowsTheCursor) {
-  const TFaceRect client{0, 0, 16, 30};
+  const TPieceRect client{0, 0, 16, 30};
   TUpDownLook look;
   look.pressed = true;
   look.cursor_x = 8;
   look.cursor_y = 20;
   TUpDownPlace p = PlaceUpDown(client, look);
-  EXPECT_EQ(p.first, (TFaceRect{0, 0, 16, 15}));
-  EXPECT_EQ(p.second, (TFaceRect{0, 15, 16, 30}));
+  EXPECT_EQ(p.first, (TPieceRect{0, 0, 16, 15}));
+  EXPECT_EQ(p.second, (TPieceRect{0, 15, 16, 30}));
   EXPECT_EQ(p.first_frame, 1);
   EXPECT_EQ(p.second_frame, 6);
   look.pressed = false;
@@ -179,8 +179,8 @@ TEST(UpDownFrames, ThePressedHalfFollowsTheCursor) {
   across.horizontal = true;
   across.pressed = true;
   across.cursor_x = 20;
-  p = PlaceUpDown(TFaceRect{1, 1, 31, 15}, across);
-  EXPECT_EQ(p.first, (TFaceRect{1, 1, 16, 15}));
+  p = PlaceUpDown(TPieceRect{1, 1, 31, 15}, across);
+  EXPECT_EQ(p.first, (TPieceRect{1, 1, 16, 15}));
   EXPECT_EQ(p.first_frame, 1);
   EXPECT_EQ(p.second_frame, 6);
 }

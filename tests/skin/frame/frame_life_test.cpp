@@ -426,14 +426,7 @@ TEST_F(FrameTest, AFormFreedByAClickGoesWithItsFrameSkinOnceTheClickIsOver) {
 }
 
 TEST_F(FrameTest, TheManagerSkinsItsFormsAndFreesBareWindowsSkinsOnceTheyAreGone) {
-  Owned<TFixedForm> form = MakeRoot<TFixedForm>();
-  form->SetBounds(40, 40, 300, 200);
-  auto* data = MakeOwned<TSkinData>(*form);
-  LoadKolvane(*data);
-  data->SetActive(true);
-  data->Loaded();
-  form->Show();
-  Pump();
+  Owned<TFixedForm> form = ShowFormSkinnedByTheManager();
   TSkinManage& manager = SkinManager();
   auto* skin = dynamic_cast<TWinSkinForm*>(manager.FindFormSkin(form->Handle()));
   ASSERT_NE(skin, nullptr);

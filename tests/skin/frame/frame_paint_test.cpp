@@ -198,14 +198,7 @@ struct BoxSeen {
 BoxSeen g_box;
 
 TEST_F(FrameTest, AMessageBoxTheProgramShowsIsSkinnedAndWidenedForItsCaption) {
-  Owned<TFixedForm> form = MakeRoot<TFixedForm>();
-  form->SetBounds(40, 40, 300, 200);
-  auto* data = MakeOwned<TSkinData>(*form);
-  LoadKolvane(*data);
-  data->SetActive(true);
-  data->Loaded();
-  form->Show();
-  Pump();
+  Owned<TFixedForm> form = ShowFormSkinnedByTheManager();
   g_box = BoxSeen{};
   const UINT_PTR timer = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);

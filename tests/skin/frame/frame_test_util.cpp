@@ -26,6 +26,18 @@ void LoadKolvane(TSkinData& data) {
   ReadStream(data, StreamValue(Bytes(bytes.begin(), bytes.end())));
 }
 
+Owned<TFixedForm> ShowFormSkinnedByTheManager() {
+  Owned<TFixedForm> form = MakeRoot<TFixedForm>();
+  form->SetBounds(40, 40, 300, 200);
+  auto* data = MakeOwned<TSkinData>(*form);
+  LoadKolvane(*data);
+  data->SetActive(true);
+  data->Loaded();
+  form->Show();
+  Pump();
+  return form;
+}
+
 void FrameTest::SetUpTestSuite() {
   Application().Initialize();
   InstallSkinEngine();

@@ -32,6 +32,10 @@ class TFixedForm : public TForm {
   bool allow_resize = false;
 };
 
+// A visible form at (40, 40), 300 x 200, whose active kolvane component
+// has registered it with the skin manager.
+Owned<TFixedForm> ShowFormSkinnedByTheManager();
+
 struct FrameTest : ::testing::Test {
   static void SetUpTestSuite();
   void TearDown() override;
