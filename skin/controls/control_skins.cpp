@@ -6,9 +6,12 @@
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_check_box.h"
 #include "skin/controls/skin_control.h"
+#include "skin/controls/skin_group_box.h"
 #include "skin/controls/skin_progress.h"
 #include "skin/controls/skin_radio_button.h"
 #include "skin/controls/skin_speed_button.h"
+#include "skin/controls/skin_tab.h"
+#include "skin/controls/skin_tab_set.h"
 #include "skin/controls/skin_track_bar.h"
 #include "skin/controls/skin_up_down.h"
 
@@ -17,6 +20,7 @@ namespace hm {
 void RegisterControlSkins() {
   RegisterClasses<TSkinControl, TSkinBox, TSkinButton, TSkinBitButton, TSkinSpeedButton, TSkinCheckBox,
                   TSkinRadioButton, TSkinUpDown, TSkinProgress, TSkinTrackBar>();
+  RegisterClasses<TSkinTab, TSkinTab31, TSkinGroupBox>();
 }
 
 }  // namespace hm

@@ -123,8 +123,13 @@ void DrawNinePartEdges(HDC dc, const RECT& dest, const TBitmap& source, const TS
 }
 
 void DrawSkinImage(HDC dc, const RECT& rect, int frame_count, int frame, const TDataSkinObject& definition) {
-  if (Width(rect) < 0 || Height(rect) < 0 || definition.Bitmap.Empty()) return;
-  const std::unique_ptr<TBitmap> image = NinePartBitmap(rect, definition.Bitmap, MarginsOf(definition),
+  DrawSkinImage(dc, rect, frame_count, frame, definition, definition.Bitmap);
+}
+
+void DrawSkinImage(HDC dc, const RECT& rect, int frame_count, int frame, const TDataSkinObject& definition,
+                   const TBitmap& source) {
+  if (Width(rect) < 0 || Height(rect) < 0 || source.Empty()) return;
+  const std::unique_ptr<TBitmap> image = NinePartBitmap(rect, source, MarginsOf(definition),
                                                         TFrameOrientation::SideBySide, definition.Tile == 1,
                                                         frame_count, frame);
   if (image->Empty()) return;

@@ -51,6 +51,10 @@ void DrawNinePartEdges(HDC dc, const RECT& dest, const TBitmap& source, const TS
 // with magenta see-through when the definition's Trans is 1. Nothing for a
 // rect of negative size or an empty image.
 void DrawSkinImage(HDC dc, const RECT& rect, int frame_count, int frame, const TDataSkinObject& definition);
+// The same from an image prepared out of the definition's (turned or
+// flipped), with the definition's margins, Tile and Trans.
+void DrawSkinImage(HDC dc, const RECT& rect, int frame_count, int frame, const TDataSkinObject& definition,
+                   const TBitmap& image);
 // The same into the work bitmap at 0,0, after filling rect there with the
 // face colour; magenta see-through when `transparent`.
 void DrawSkinImageOnWork(const RECT& rect, const TDataSkinObject& definition, bool transparent, int frame_count,

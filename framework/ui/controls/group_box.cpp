@@ -34,7 +34,8 @@ void TCustomGroupBox::Paint() {
   RECT r = ClientRect();
   canvas.FillRect(r);
   const int h = CaptionHeight();
-  RECT frame{r.left, r.top + h / 2, r.right, r.bottom};
+  // Half the caption height up less one: where a skin's own frame goes too.
+  RECT frame{r.left, r.top + h / 2 - 1, r.right, r.bottom};
   DrawEdge(canvas.Handle(), &frame, EDGE_ETCHED, BF_RECT);
   if (Caption().empty()) return;
   RECT text{kCaptionIndent, 0, 0, 0};
