@@ -1,31 +1,57 @@
 // Shows the main window after a real lookup on one page, for screenshots:
-//   main_window_demo.exe PAGE SECONDS   (PAGE 0 area search, 1 mobile, 2 ID)
+//   main_window_demo.exe PAGE SECONDS [skinned]
+//   (PAGE 0 area search, 1 mobile, 2 ID; "skinned": with the skin engine
+//   installed as the program does, the page chosen by a click on its tab)
+#include "framework/ui/platform/win32.h"
+
+#include <commctrl.h>
+
 #include <cstdlib>
+#include <cwchar>
 #include <string>
 
 #include "app/Main.h"
 #include "app/program.h"
 #include "framework/ui/forms/application.h"
 #include "framework/ui/forms/timer.h"
+#include "skin/frame/skin_engine.h"
+
+namespace {
+
+// The page chosen as the user does it: a click on its tab.
+void ClickTab(hm::TPageControl& pages, int index) {
+  RECT r{};
+  if (!SendMessageW(pages.Handle(), TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r))) return;
+  const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  SendMessageW(pages.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(pages.Handle(), WM_LBUTTONUP, 0, at);
+}
+
+}  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   using namespace hm;
   const int page = argc > 1 ? std::wcstol(argv[1], nullptr, 10) : 0;
   const int seconds = argc > 2 ? std::wcstol(argv[2], nullptr, 10) : 5;
+  const bool skinned = argc > 3 && std::wcscmp(argv[3], L"skinned") == 0;
   TApplication& application = Application();
   application.Initialize();
   application.SetTitle(kApplicationTitle);
+  if (skinned) InstallSkinEngine();
   TFrmMain* form = application.CreateForm<TFrmMain>();
   form->Show();
-  application.ProcessMessages();
+  for (int i = 0; i < 20; ++i) {
+    application.ProcessMessages();
+    Sleep(10);
+  }
   switch (page) {
     case 1:
-      form->PageControl1->SetActivePage(form->TabSheet2);
+      ClickTab(*form->PageControl1, 1);
       form->DBEditEh1->SetText("13800138000");
       form->BitBtn2->Click();
       break;
     case 2:
-      form->PageControl1->SetActivePage(form->TabSheet3);
+      ClickTab(*form->PageControl1, 2);
       form->DBEditEh3->SetText("11010319800101123X");
       form->BitBtn3->Click();
       break;
