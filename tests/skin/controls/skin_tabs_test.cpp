@@ -319,6 +319,30 @@ TEST_F(TabSkinTest, WithoutABorderImageTheTabsAreStillDrawnAndThePageIsLeftAlone
   EXPECT_NE(GetRValue(PixelOf(pages->Handle(), page.left + 1, (page.top + page.bottom) / 2)), kBorderRed);
 }
 
+TEST_F(TabSkinTest, ANewSkinIsPreparedAgainAndADisabledControlGreysItsTexts) {
+  TPageControl* pages = Pages(tpTop, 200, 120, {"One", "Two"});
+  HWND h = pages->Handle();
+  TSkinTab* skin = SkinOf(h);
+  const TPieceRect r = skin->LastTabs()[0].rect;
+  ASSERT_EQ(GetRValue(PixelOf(h, r.left + 2, r.top + 3)), kTabRed);
+  Load(*data, TTestSkin()
+                  .Ini("[Colours]\nButtonFace=200 200 200\n[Tabs]\nImage=t.bmp\nBorder=b.bmp\nTrans=0\n"
+                       "NormalColour2=255 0 0\nMouseOverColour2=0 0 255\n")
+                  .Bitmap("t.bmp", 5 * kTabWidth, 20, 0x20)
+                  .Bitmap("b.bmp", 16, 16, 0x30));
+  skin->SkinChanged();
+  Repaint(h);
+  EXPECT_EQ(GetRValue(PixelOf(h, r.left + 2, r.top + 3)), 0x20) << "the copies follow the skin";
+  const TPieceRect page = skin->LastPage();
+  EXPECT_EQ(GetRValue(PixelOf(h, page.left + 1, (page.top + page.bottom) / 2)), 0x30);
+
+  pages->SetEnabled(false);
+  Repaint(h);
+  const COLORREF grey = ColorToRGB(clBtnShadow);
+  EXPECT_EQ(CountNearIn(h, r, RGB(0, 0, 255)), 0) << "no selected colour while disabled";
+  EXPECT_GT(CountNearIn(h, r, grey), 5);
+}
+
 TEST_F(TabSkinTest, ATabSetHangsItsTabsFromTheTopAndDrawsOnlyThoseThatFit) {
   auto* set = MakeOwned<TTestTabSet>(*form);
   set->SetParent(form.get());
