@@ -1,5 +1,5 @@
-// Where the tab skins draw: the page, the strip on each side, and each tab
-// carried into the lying strip and back by the quarter turn.
+// Each tab carried into the lying strip comes back to its place by the
+// strip's quarter turn; a tab set keeps the tabs that fit.
 #include <gtest/gtest.h>
 
 #include "skin/controls/tab_layout.h"
@@ -7,40 +7,13 @@
 namespace hm {
 namespace {
 
-TEST(TabLayout, TheStylesNameTheSide) {
-  EXPECT_EQ(TabSideOf(false, false), TTabSide::Top);
-  EXPECT_EQ(TabSideOf(true, false), TTabSide::Bottom);
-  EXPECT_EQ(TabSideOf(false, true), TTabSide::Left);
-  EXPECT_EQ(TabSideOf(true, true), TTabSide::Right) << "bottom and vertical is right";
-}
-
-TEST(TabLayout, ThePageRunsOnePixelUnderTheTabsAndTheStripFillsTheRest) {
-  const TPieceRect display{4, 24, 196, 146};
-  EXPECT_EQ(TabPageRect(display, TTabSide::Top), (TPieceRect{0, 21, 200, 150}));
-  EXPECT_EQ(TabPageRect(display, TTabSide::Bottom), (TPieceRect{0, 20, 200, 149}));
-  EXPECT_EQ(TabPageRect(display, TTabSide::Left), (TPieceRect{1, 20, 200, 150}));
-  EXPECT_EQ(TabPageRect(display, TTabSide::Right), (TPieceRect{0, 20, 199, 150}));
-
-  const TPieceRect top = TabStripRect(TPieceRect{0, 21, 200, 150}, 200, 150, TTabSide::Top);
-  EXPECT_EQ(top, (TPieceRect{0, 0, 200, 21}));
-  EXPECT_EQ(TabStripSize(top, TTabSide::Top).length, 200);
-  EXPECT_EQ(TabStripSize(top, TTabSide::Top).thickness, 21);
-  const TPieceRect bottom = TabStripRect(TPieceRect{0, 0, 200, 129}, 200, 150, TTabSide::Bottom);
-  EXPECT_EQ(bottom, (TPieceRect{0, 129, 200, 150}));
-  const TPieceRect left = TabStripRect(TPieceRect{30, 0, 200, 150}, 200, 150, TTabSide::Left);
-  EXPECT_EQ(left, (TPieceRect{0, 0, 30, 150}));
-  EXPECT_EQ(TabStripSize(left, TTabSide::Left).length, 150) << "the strip lies down: its length is the height";
-  EXPECT_EQ(TabStripSize(left, TTabSide::Left).thickness, 30);
-  EXPECT_EQ(TabStripRect(TPieceRect{0, 0, 170, 150}, 200, 150, TTabSide::Right), (TPieceRect{170, 0, 200, 150}));
-}
-
 // The quarter turns of the strip bitmap, as the bitmap effects make them:
 // where pixel (x, y) of the lying strip ends in the strip's rectangle.
-struct TPoint {
+struct TStripPoint {
   int x, y;
 };
-TPoint TurnedLeft(TPoint p, TStripSize s) { return {p.y, s.length - 1 - p.x}; }
-TPoint TurnedRight(TPoint p, TStripSize s) { return {s.thickness - 1 - p.y, p.x}; }
+TStripPoint TurnedLeft(TStripPoint p, TStripSize s) { return {p.y, s.length - 1 - p.x}; }
+TStripPoint TurnedRight(TStripPoint p, TStripSize s) { return {s.thickness - 1 - p.y, p.x}; }
 
 TEST(TabLayout, ATabAtTheLeftOrRightComesBackToItsPlaceWithItsTopOutward) {
   const int w = 200, h = 150;
@@ -53,7 +26,7 @@ TEST(TabLayout, ATabAtTheLeftOrRightComesBackToItsPlaceWithItsTopOutward) {
     EXPECT_EQ(in.Height(), tab.Width());
     // The tab's top row (its outer edge) lands in the tab's leftmost column.
     for (int x = in.left; x < in.right; ++x) {
-      const TPoint at = TurnedLeft({x, in.top}, size);
+      const TStripPoint at = TurnedLeft({x, in.top}, size);
       EXPECT_EQ(at.x, tab.left);
       EXPECT_GE(at.y, tab.top);
       EXPECT_LT(at.y, tab.bottom);
@@ -66,22 +39,12 @@ TEST(TabLayout, ATabAtTheLeftOrRightComesBackToItsPlaceWithItsTopOutward) {
     const TPieceRect in = TabInStrip(tab, page, w, size, TTabSide::Right);
     EXPECT_EQ(in.Width(), tab.Height());
     for (int x = in.left; x < in.right; ++x) {
-      const TPoint at = TurnedRight({x, in.top}, size);
+      const TStripPoint at = TurnedRight({x, in.top}, size);
       EXPECT_EQ(at.x + page.right, tab.right - 1) << "the top row lands in the rightmost column";
       EXPECT_GE(at.y, tab.top - 1);
       EXPECT_LT(at.y, tab.bottom - 1);
     }
   }
-}
-
-TEST(TabLayout, TabsAtTopAndBottomAreMovedOnePixelTowardThePage) {
-  const TPieceRect tab{2, 2, 60, 20};
-  EXPECT_EQ(TabInStrip(tab, TPieceRect{0, 21, 200, 150}, 200, {200, 21}, TTabSide::Top),
-            (TPieceRect{2, 3, 60, 21}));
-  // Tabs at the bottom: strip coordinates start at the page's bottom edge.
-  const TPieceRect low{2, 130, 60, 148};
-  EXPECT_EQ(TabInStrip(low, TPieceRect{0, 0, 200, 129}, 200, {200, 21}, TTabSide::Bottom),
-            (TPieceRect{2, 0, 60, 18}));
 }
 
 TEST(TabLayout, TabSetTabsStopAtTheFirstThatDoesNotFit) {
