@@ -39,20 +39,17 @@ void MarkDropDowns() {
   if (TSkinManage* manager = ExistingSkinManager()) manager->MarkMenuBarDropDowns();
 }
 
-TBitmap* MenuBackground(HMENU menu) {
-  const TSkinManage* manager = ExistingSkinManager();
-  TBitmap* bitmap = manager && menu ? manager->MenuSkinBitmap(menu) : nullptr;
-  return bitmap && !bitmap->Empty() ? bitmap : nullptr;
-}
 
 // The work bitmap of one item: the menu window's background under it, or
 // the plain menu colour when the window is not known.
 void FillItemBackground(const TSkinData& data, TBitmap& work, HMENU menu, const RECT& rect) {
   TCanvas& canvas = work.Canvas();
-  if (TBitmap* background = MenuBackground(menu)) {
-    // Items are placed in client coordinates, inside the window's ring.
-    BitBlt(canvas.Handle(), 0, 0, work.Width(), work.Height(), background->Canvas().Handle(), rect.left + kMenuRing,
-           rect.top + kMenuRing, SRCCOPY);
+  // Items are placed in client coordinates: inside the window's ring, or
+  // (where the menu draws its border itself) in the window's own.
+  POINT origin{};
+  if (TBitmap* background = TWinSkinPopMenu::ItemBackground(menu, origin)) {
+    BitBlt(canvas.Handle(), 0, 0, work.Width(), work.Height(), background->Canvas().Handle(), rect.left + origin.x,
+           rect.top + origin.y, SRCCOPY);
     return;
   }
   canvas.Brush().SetStyle(bsSolid);

@@ -1,5 +1,8 @@
 #include "skin/frame/win_skin_pop_menu.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "framework/ui/platform/rect.h"
 #include "skin/controls/skin_drawing.h"
 #include "skin/core/skin_manage.h"
@@ -11,6 +14,7 @@ namespace hm {
 namespace {
 
 TWinSkinPopMenu* g_pending = nullptr;
+std::vector<TWinSkinPopMenu*> g_live;  // attached now
 
 bool Enabled() {
   const TSkinManage* manager = ExistingSkinManager();
@@ -27,6 +31,16 @@ void TWinSkinPopMenu::ServePendingPopup(HMENU menu) {
   g_pending = nullptr;
 }
 
+TBitmap* TWinSkinPopMenu::ItemBackground(HMENU menu, POINT& client_origin) {
+  if (!menu) return nullptr;
+  for (TWinSkinPopMenu* skin : g_live) {
+    if (skin->menu_ != menu || skin->background_.Empty()) continue;
+    client_origin = skin->client_origin_;
+    return &skin->background_;
+  }
+  return nullptr;
+}
+
 TWinSkinPopMenu::~TWinSkinPopMenu() { Detach(); }
 
 void TWinSkinPopMenu::Attach(HWND window, TSkinData& data, HMENU menu) {
@@ -35,12 +49,14 @@ void TWinSkinPopMenu::Attach(HWND window, TSkinData& data, HMENU menu) {
   data_ = &data;
   menu_ = menu;
   subclass_ = TSubclass(window, [this](TMessage& m, TSubclass&) { WindowProc(m); });
+  g_live.push_back(this);
 }
 
 void TWinSkinPopMenu::Detach() {
   subclass_.Remove();
   background_.SetSize(0, 0);
   if (g_pending == this) g_pending = nullptr;
+  g_live.erase(std::remove(g_live.begin(), g_live.end(), this), g_live.end());
 }
 
 void TWinSkinPopMenu::WindowProc(TMessage& message) {
@@ -61,6 +77,10 @@ void TWinSkinPopMenu::WindowProc(TMessage& message) {
       return;
     }
     case WM_NCPAINT: PaintRing(message); return;
+    case WM_PAINT:
+      subclass_.CallPrevious(message);
+      if (RingInClient() && !background_.Empty()) DrawRing();
+      return;
     case WM_PRINT: Print(message); return;
     default: subclass_.CallPrevious(message); return;
   }
@@ -78,6 +98,10 @@ bool TWinSkinPopMenu::BuildBackground(int width, int height) {
   } catch (...) {
     return false;
   }
+  RECT window{};
+  POINT origin{0, 0};
+  if (GetWindowRect(handle_, &window) && ClientToScreen(handle_, &origin))
+    client_origin_ = POINT{origin.x - window.left, origin.y - window.top};
   return true;
 }
 
@@ -91,17 +115,28 @@ void TWinSkinPopMenu::PaintRing(TMessage& message) {
     return;
   }
   if (!menu_) g_pending = this;
-  HDC dc = GetWindowDC(handle_);
-  if (dc) {
-    HDC source = background_.Canvas().Handle();
-    const int r = kMenuRing;
-    BitBlt(dc, 0, 0, w, r, source, 0, 0, SRCCOPY);
-    BitBlt(dc, 0, h - r, w, r, source, 0, h - r, SRCCOPY);
-    BitBlt(dc, 0, r, r, h - 2 * r, source, 0, r, SRCCOPY);
-    BitBlt(dc, w - r, r, r, h - 2 * r, source, w - r, r, SRCCOPY);
-    ReleaseDC(handle_, dc);
-  }
+  DrawRing();
   message.Result = 0;
+}
+
+bool TWinSkinPopMenu::RingInClient() const {
+  RECT window{}, client{};
+  return GetWindowRect(handle_, &window) && GetClientRect(handle_, &client) && Width(client) == Width(window) &&
+         Height(client) == Height(window);
+}
+
+void TWinSkinPopMenu::DrawRing() {
+  HDC dc = GetWindowDC(handle_);
+  if (!dc) return;
+  const int w = background_.Width();
+  const int h = background_.Height();
+  HDC source = background_.Canvas().Handle();
+  const int r = kMenuRing;
+  BitBlt(dc, 0, 0, w, r, source, 0, 0, SRCCOPY);
+  BitBlt(dc, 0, h - r, w, r, source, 0, h - r, SRCCOPY);
+  BitBlt(dc, 0, r, r, h - 2 * r, source, 0, r, SRCCOPY);
+  BitBlt(dc, w - r, r, r, h - 2 * r, source, w - r, r, SRCCOPY);
+  ReleaseDC(handle_, dc);
 }
 
 void TWinSkinPopMenu::Print(TMessage& message) {

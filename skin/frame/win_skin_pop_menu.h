@@ -42,6 +42,9 @@ class TWinSkinPopMenu : public ISkinPopupMenu {
   static TWinSkinPopMenu* PendingPopup();
   // Pairs the pending window (if any) with `menu` and clears it.
   static void ServePendingPopup(HMENU menu);
+  // The background of the window showing `menu` and where the window's
+  // client area (the items' coordinates) starts in it; null when none.
+  static TBitmap* ItemBackground(HMENU menu, POINT& client_origin);
 
  private:
   void WindowProc(TMessage& message);
@@ -49,12 +52,18 @@ class TWinSkinPopMenu : public ISkinPopupMenu {
   // has none (the system's border and print stay).
   bool BuildBackground(int width, int height);
   void PaintRing(TMessage& message);
+  // The ring from the built background onto the window.
+  void DrawRing();
+  // No border outside the client area: the menu draws its own border in
+  // its client area (Wine), and the ring goes over it after each paint.
+  bool RingInClient() const;
   void Print(TMessage& message);
 
   TSubclass subclass_;
   HWND handle_ = nullptr;
   TSkinData* data_ = nullptr;
   TBitmap background_;
+  POINT client_origin_{kMenuRing, kMenuRing};
   HMENU menu_ = nullptr;
   bool menu_bar_drop_down_ = false;
 };

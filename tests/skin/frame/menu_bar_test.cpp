@@ -153,7 +153,8 @@ TEST_F(MenuBarTest, ADropDownOpensUnderItsItemWithSkinnedItemsAndIsGivenBackAfte
     RECT menu{};
     bool tracking = false, skinned = false, owner_drawn = false;
     int index = -1;
-    COLORREF corner = 0, selected_top = 0;
+    COLORREF corner = 0;
+    int selected_rim = 0;
     int check_ink = 0;
   } seen;
   const bool ended = DriveMenus([&] { Press(h, Item(0)); }, [&] {
@@ -162,13 +163,15 @@ TEST_F(MenuBarTest, ADropDownOpensUnderItsItemWithSkinnedItemsAndIsGivenBackAfte
     RECT first{};
     if (!GetMenuItemRect(h, sub, 0, &first) || !(GetMenuState(sub, 0, MF_BYPOSITION) & MF_HILITE)) return false;
     HWND menu = windows.front();
+    if (!Painted(menu)) return false;
     GetWindowRect(menu, &seen.menu);
     seen.tracking = skin->MenuTracking();
     seen.index = TWinSkinMenu::CurrentIndex();
     seen.skinned = SendMessageW(menu, WM_SKINQUERY, 0, 0) == 1;
     seen.owner_drawn = OwnerDrawn(sub, 1);
     seen.corner = ScreenPixel(seen.menu.left, seen.menu.top);
-    seen.selected_top = ScreenPixel((first.left + first.right) / 2, first.top);
+    for (int y = first.top - 2; y < first.top + 3; ++y)
+      seen.selected_rim += ScreenPixel((first.left + first.right) / 2, y) == kSelectedRim;
     RECT second{};
     GetMenuItemRect(h, sub, 1, &second);
     for (int x = second.left; x < second.left + 24; ++x)
@@ -184,7 +187,7 @@ TEST_F(MenuBarTest, ADropDownOpensUnderItsItemWithSkinnedItemsAndIsGivenBackAfte
   EXPECT_TRUE(seen.skinned);
   EXPECT_TRUE(seen.owner_drawn);
   EXPECT_EQ(seen.corner, kMenuRim);
-  EXPECT_EQ(seen.selected_top, kSelectedRim);  // the first item, selected on opening
+  EXPECT_EQ(seen.selected_rim, 1);  // the first item, selected on opening, in its frame
   EXPECT_GT(seen.check_ink, 5);                // Save is checked without image
   // Given back: no tracking, no hook, the items as the framework made them.
   EXPECT_FALSE(skin->MenuTracking());

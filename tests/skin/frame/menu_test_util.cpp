@@ -79,6 +79,8 @@ std::vector<HWND> MenuWindows() {
   return list;
 }
 
+bool Painted(HWND window) { return !GetUpdateRect(window, nullptr, FALSE); }
+
 COLORREF ScreenPixel(int x, int y) {
   HDC dc = GetDC(nullptr);
   const COLORREF c = GetPixel(dc, x, y);

@@ -58,6 +58,8 @@ bool DriveMenus(const std::function<void()>& open, const std::function<bool()>& 
 
 // The visible menu windows ("#32768") of this thread, topmost first.
 std::vector<HWND> MenuWindows();
+// No paint of the window is pending.
+bool Painted(HWND window);
 // A screen pixel (what the user sees, whatever window it belongs to).
 COLORREF ScreenPixel(int x, int y);
 // The screen rectangle into a bitmap file under HAOMISO_SHOTS (when set)

@@ -24,7 +24,7 @@ struct PopupMenuTest : MenuTest {
   static bool ShowAndLook(TPopupMenu& popup, const std::function<void(HWND menu)>& look) {
     return DriveMenus([&] { popup.Popup(200, 160); }, [&] {
       const auto windows = MenuWindows();
-      if (windows.empty()) return false;
+      if (windows.empty() || !Painted(windows.front())) return false;
       look(windows.front());
       return true;
     });
@@ -130,7 +130,7 @@ TEST_F(PopupMenuTest, TheEditControlsOwnContextMenuGetsTheSkinnedRingAndSystemIt
   const bool ended = DriveMenus([&] { SendMessageW(e, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(e), MAKELPARAM(220, 180)); },
                                 [&] {
                                   const auto windows = MenuWindows();
-                                  if (windows.empty()) return false;
+                                  if (windows.empty() || !Painted(windows.front())) return false;
                                   RECT w{};
                                   GetWindowRect(windows.front(), &w);
                                   seen.skinned = SendMessageW(windows.front(), WM_SKINQUERY, 0, 0) == 1;
@@ -167,7 +167,7 @@ TEST_F(PopupMenuTest, TheMainWindowsSystemMenuIsSkinned) {
   } seen;
   const bool ended = DriveMenus([&] { skin->ShowSystemMenu(POINT{120, 120}); }, [&] {
     const auto windows = MenuWindows();
-    if (windows.empty()) return false;
+    if (windows.empty() || !Painted(windows.front())) return false;
     RECT w{};
     GetWindowRect(windows.front(), &w);
     seen.restore_enabled = restore.Enabled();
