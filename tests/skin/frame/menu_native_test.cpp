@@ -1,0 +1,144 @@
+// Menu bars built from native menus: a bare window's menu with its
+// owner-drawn drop-down, and a bar of a skin without menu-bar image.
+#include "skin/frame/win_skin_menu.h"
+
+#include <gtest/gtest.h>
+
+#include "framework/ui/menus/menus.h"
+#include "skin/core/skin_manage.h"
+#include "skin/core/skin_messages.h"
+#include "skin/core/win_skin_data.h"
+#include "tests/framework/ui/ui_test_util.h"
+#include "tests/skin/core/test_skin.h"
+#include "tests/skin/frame/frame_test_util.h"
+#include "tests/skin/frame/menu_test_util.h"
+
+namespace hm::test {
+namespace {
+
+struct NativeMenuTest : MenuTest {};
+
+constexpr UINT kAlpha = 501, kBeta = 502, kGamma = 503;
+
+// A plain window of a class of its own with a native menu bar:
+// "&Tools" (Alpha, a separator, Beta disabled, Gamma checked), "&More".
+class BareWindow {
+ public:
+  BareWindow() {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"HaomisoBareMenuWindow";
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    RegisterClassExW(&wc);
+    HMENU bar = CreateMenu();
+    tools = CreatePopupMenu();
+    AppendMenuW(tools, MF_STRING, kAlpha, L"Alpha");
+    AppendMenuW(tools, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(tools, MF_STRING | MF_GRAYED, kBeta, L"Beta");
+    AppendMenuW(tools, MF_STRING | MF_CHECKED, kGamma, L"Gamma");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(tools), L"&Tools");
+    HMENU more = CreatePopupMenu();
+    AppendMenuW(more, MF_STRING, 504, L"Delta");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(more), L"&More");
+    window = CreateWindowExW(0, wc.lpszClassName, L"Bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60, 320, 220, nullptr,
+                             bar, wc.hInstance, nullptr);
+    Pump();
+  }
+  ~BareWindow() {
+    HMENU bar = GetMenu(window);
+    if (IsWindow(window)) DestroyWindow(window);
+    if (bar) DestroyMenu(bar);
+  }
+  HWND window = nullptr;
+  HMENU tools = nullptr;
+};
+
+TEST_F(NativeMenuTest, ABareWindowsMenuIsBuiltFromItsNativeMenuAndItsItemsAreSkinned) {
+  auto* form = ShowForm<TForm>();
+  TSkinData& data = DataOf(*form);
+  TSkinManage& manager = SkinManager();
+  manager.RegisterSkinData(data);
+  manager.InstallHook();
+  manager.SetEnabled(true);
+  BareWindow bare;
+  HWND h = bare.window;
+  // Activated, the window got its frame skin from the manager.
+  auto* skin = dynamic_cast<TWinSkinForm*>(manager.FindFormSkin(h));
+  ASSERT_NE(skin, nullptr);
+  Pump();
+  TWinSkinMenu* bar = skin->MenuBar();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(GetMenu(h), nullptr);
+  ASSERT_EQ(bar->ItemCount(), 2);
+  EXPECT_EQ(bar->Items()[0]->Caption, "&Tools");
+  EXPECT_EQ(bar->Items()[0]->SubMenu, bare.tools);
+  RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+
+  struct {
+    int rim = 0, grey = 0, check = 0;
+    bool etched = false;
+  } seen;
+  const bool ended = DriveMenus(
+      [&] {
+        const TMenuBtn& item = *bar->Items()[0];
+        SendMessageW(h, WM_NCLBUTTONDOWN, HTMENU, ScreenLParam(h, item.Rect.left + 2, item.Rect.top + 2));
+      },
+      [&] {
+        const auto windows = MenuWindows();
+        if (windows.empty() || !Painted(windows.front()) || !(GetMenuState(bare.tools, 0, MF_BYPOSITION) & MF_HILITE))
+          return false;
+        RECT r{};
+        GetMenuItemRect(h, bare.tools, 0, &r);
+        for (int y = r.top - 2; y < r.top + 3; ++y) seen.rim += ScreenPixel((r.left + r.right) / 2, y) == kSelectedRim;
+        GetMenuItemRect(h, bare.tools, 1, &r);
+        for (int y = r.top; y < r.bottom; ++y) {
+          const int x = (r.left + r.right) / 2;
+          if (ScreenPixel(x, y) == GetSysColor(COLOR_BTNSHADOW) && ScreenPixel(x, y + 1) == GetSysColor(COLOR_BTNHIGHLIGHT))
+            seen.etched = true;
+        }
+        GetMenuItemRect(h, bare.tools, 2, &r);
+        for (int x = r.left; x < r.right; ++x)
+          for (int y = r.top; y < r.bottom; ++y) {
+            // The button-shadow grey, smoothed: neither black text nor the background.
+            const COLORREF c = ScreenPixel(x, y);
+            seen.grey += GetRValue(c) >= 140 && GetRValue(c) <= 200 && GetGValue(c) >= 140 && GetGValue(c) <= 200;
+          }
+        GetMenuItemRect(h, bare.tools, 3, &r);
+        for (int x = r.left; x < r.left + 24; ++x)
+          for (int y = r.top; y < r.bottom; ++y) seen.check += ScreenPixel(x, y) == GetSysColor(COLOR_BTNTEXT);
+        Shot("bare_dropdown", UnionOf({h, windows.front()}));
+        return true;
+      });
+  EXPECT_TRUE(ended);
+  EXPECT_EQ(seen.rim, 1);
+  EXPECT_TRUE(seen.etched);  // the native separator: an etched line
+  EXPECT_GT(seen.grey, 5);    // Beta, disabled, read back from the native state
+  EXPECT_GT(seen.check, 5);   // Gamma, checked
+  EXPECT_FALSE(skin->MenuTracking());
+}
+
+TEST_F(NativeMenuTest, ABarWithoutMenuBarImageIsFilledWithTheBarColourAndStartsAtSix) {
+  TForm* form;
+  TWinSkinForm* skin;
+  Open(form, skin);
+  Owned<TSkinData> plain = MakeRoot<TSkinData>();
+  Load(*plain, TTestSkin().Ini("[Colours]\nMenubar=10 200 30\nMenuBarText=0 0 0\n"));
+  ASSERT_EQ(plain->MenuBar(), nullptr);
+  TWinSkinMenu other(*skin, *plain);
+  menus->top[1]->SetEnabled(false);
+  other.RebuildFromNative(menus->main->Handle());
+  ASSERT_EQ(other.ItemCount(), 6);
+  EXPECT_EQ(other.Items()[0]->Caption, "&File");
+  EXPECT_FALSE(other.Items()[1]->Enabled);
+  EXPECT_EQ(other.Items()[0]->SubMenu, menus->top[0]->Handle());
+  TBitmap b(300, 20);
+  other.PaintBar(b.Canvas().Handle(), RECT{0, 0, 300, 20});
+  EXPECT_EQ(other.Items()[0]->Rect.left, 6);
+  EXPECT_EQ(BitmapPixel(b, 2, 2), RGB(10, 200, 30));
+  EXPECT_EQ(BitmapPixel(b, 299, 19), RGB(10, 200, 30));
+}
+
+}  // namespace
+}  // namespace hm::test
