@@ -8,6 +8,7 @@
 #include "framework/ui/menus/menus.h"
 #include "skin/core/skin_manage.h"
 #include "skin/frame/menu_item_drawing.h"
+#include "skin/frame/skin_engine.h"
 #include "skin/frame/win_skin_menu.h"
 #include "tests/framework/ui/ui_test_util.h"
 
@@ -82,9 +83,14 @@ std::vector<HWND> MenuWindows() {
 bool Painted(HWND window) { return !GetUpdateRect(window, nullptr, FALSE); }
 
 COLORREF ScreenPixel(int x, int y) {
-  HDC dc = GetDC(nullptr);
-  const COLORREF c = GetPixel(dc, x, y);
-  ReleaseDC(nullptr, dc);
+  // Through the window there: Wine shows a window's drawing on the screen
+  // a moment later.
+  HWND window = WindowFromPoint(POINT{x, y});
+  RECT r{};
+  if (!window || !GetWindowRect(window, &r)) return CLR_INVALID;
+  HDC dc = GetWindowDC(window);
+  const COLORREF c = GetPixel(dc, x - r.left, y - r.top);
+  ReleaseDC(window, dc);
   return c;
 }
 
@@ -110,7 +116,9 @@ void Shot(const std::string& name, const RECT& r) {
 
 void MenuTest::TearDown() {
   FrameTest::TearDown();
-  SkinManager().SetEnabled(false);
+  // The next tests find the manager as the program starts it.
+  DestroySkinManager();
+  RegisterFrameSkins(SkinManager());
 }
 
 void MenuTest::Open(TForm*& form, TWinSkinForm*& skin) {

@@ -60,7 +60,7 @@ bool DriveMenus(const std::function<void()>& open, const std::function<bool()>& 
 std::vector<HWND> MenuWindows();
 // No paint of the window is pending.
 bool Painted(HWND window);
-// A screen pixel (what the user sees, whatever window it belongs to).
+// A screen pixel as the window there has drawn it.
 COLORREF ScreenPixel(int x, int y);
 // The screen rectangle into a bitmap file under HAOMISO_SHOTS (when set)
 // for a person to look at; nothing otherwise.

@@ -10,8 +10,10 @@
 #include "skin/core/skin_manage.h"
 #include "skin/core/skin_messages.h"
 #include "skin/core/win_skin_data.h"
+#include "framework/ui/platform/handles.h"
 #include "tests/framework/ui/gui_objects.h"
 #include "tests/framework/ui/ui_test_util.h"
+#include "tests/skin/core/test_skin.h"
 #include "tests/skin/frame/frame_test_util.h"
 #include "tests/skin/frame/menu_test_util.h"
 
@@ -214,6 +216,60 @@ TEST_F(PopupMenuTest, PrintingAMenuWindowShowsTheBackgroundAndTheItems) {
   EXPECT_EQ(corner, kMenuRim);
   EXPECT_EQ(inner, kMenuColour);
   EXPECT_GT(red, 20);
+}
+
+// The skin on a window of its own: the ring, the pending window and its
+// pairing, a skin without menu background, the manager switched off.
+TEST_F(PopupMenuTest, TheRingThePendingWindowAndASkinWithoutMenuBackground) {
+  auto* form = ShowForm<TForm>();
+  TSkinData& data = DataOf(*form);
+  TSkinManage& manager = SkinManager();
+  manager.SetEnabled(true);
+  UniqueWindow window(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_DLGFRAME | WS_VISIBLE, 300, 300,
+                                      120, 80, nullptr, nullptr, nullptr, nullptr));
+  HWND h = window.get();
+  Pump();
+  const COLORREF system_corner = WindowPixel(h, 0, 0);
+  ASSERT_NE(system_corner, kMenuRim);
+  {
+    TWinSkinPopMenu skin;
+    skin.Attach(h, data);
+    EXPECT_EQ(SendMessageW(h, WM_SKINQUERY, 0, 0), 1);
+    SendMessageW(h, WM_NCPAINT, 1, 0);
+    EXPECT_EQ(WindowPixel(h, 0, 0), kMenuRim);
+    EXPECT_EQ(WindowPixel(h, 119, 79), kMenuRim);
+    EXPECT_EQ(WindowPixel(h, 2, 40), kMenuColour);
+    EXPECT_EQ(TWinSkinPopMenu::PendingPopup(), &skin);
+    auto* menu = reinterpret_cast<HMENU>(0x1234);
+    POINT origin{};
+    EXPECT_EQ(TWinSkinPopMenu::ItemBackground(menu, origin), nullptr);
+    TWinSkinPopMenu::ServePendingPopup(menu);
+    EXPECT_EQ(TWinSkinPopMenu::PendingPopup(), nullptr);
+    EXPECT_EQ(skin.MenuHandle(), menu);
+    EXPECT_EQ(TWinSkinPopMenu::ItemBackground(menu, origin), skin.Background());
+    POINT client{0, 0};
+    ClientToScreen(h, &client);
+    EXPECT_EQ(origin.x, client.x - 300);
+    EXPECT_EQ(origin.y, client.y - 300);
+    // Paired: a second border paint leaves no pending window.
+    SendMessageW(h, WM_NCPAINT, 1, 0);
+    EXPECT_EQ(TWinSkinPopMenu::PendingPopup(), nullptr);
+    // With the manager off every message goes on unchanged.
+    manager.SetEnabled(false);
+    RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    EXPECT_EQ(WindowPixel(h, 0, 0), system_corner);
+    manager.SetEnabled(true);
+    skin.Detach();
+    EXPECT_EQ(SendMessageW(h, WM_SKINQUERY, 0, 0), 0);
+    EXPECT_TRUE(skin.Background()->Empty());
+  }
+  Owned<TSkinData> bare = MakeRoot<TSkinData>();
+  Load(*bare, TTestSkin().Ini("[Colours]\nMenu=1 2 3\n"));
+  TWinSkinPopMenu skin;
+  skin.Attach(h, *bare);
+  RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  EXPECT_EQ(WindowPixel(h, 0, 0), system_corner);
+  EXPECT_EQ(TWinSkinPopMenu::PendingPopup(), nullptr);
 }
 
 TEST_F(PopupMenuTest, AThousandPopupMenusLeaveNoGdiOrUserObjectBehind) {
