@@ -66,6 +66,15 @@ void TWinSkinForm::GiveBack() noexcept {
     // A control that cannot take its colour back still loses its skin.
   }
   hot_native_button_ = nullptr;
+  // Our draw and measure handlers point at this object: they go with it
+  // (a form that is going takes its popup menus along).
+  try {
+    if (form_ && !form_->ComponentState().Contains(csDestroying)) RestorePopupMenus();
+  } catch (...) {
+    // A menu that cannot rebuild keeps its items; the handlers are cleared first.
+  }
+  hot_object_ = nullptr;
+  menu_bar_.reset();
   if (handle_) {
     if (TSkinManage* manager = ExistingSkinManager()) manager->RemoveFormSkin(handle_);
   }

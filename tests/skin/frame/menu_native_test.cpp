@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "framework/ui/menus/menus.h"
 #include "skin/core/skin_manage.h"
 #include "skin/core/skin_messages.h"
@@ -138,6 +140,46 @@ TEST_F(NativeMenuTest, ABarWithoutMenuBarImageIsFilledWithTheBarColourAndStartsA
   EXPECT_EQ(other.Items()[0]->Rect.left, 6);
   EXPECT_EQ(BitmapPixel(b, 2, 2), RGB(10, 200, 30));
   EXPECT_EQ(BitmapPixel(b, 299, 19), RGB(10, 200, 30));
+}
+
+// "TileMenu" 1 stretches the bar image's middle; any other value repeats
+// it. An inactive window's bar takes the second frame.
+TEST_F(NativeMenuTest, TheBarsMiddleIsStretchedOrRepeatedAndAnInactiveBarTakesTheSecondFrame) {
+  TForm* form;
+  TWinSkinForm* skin;
+  Open(form, skin);
+  auto bar_skin = [](int tile) {
+    Owned<TSkinData> data = MakeRoot<TSkinData>();
+    Load(*data, TTestSkin()
+                    .Ini("[Personality]\nMenuBar=bar.bmp\nTileMenu=" + std::to_string(tile) +
+                         "\nTileLeftMenu=2\nTileRightMenu=2\n")
+                    .Bitmap("bar.bmp", 10, 40));
+    return data;
+  };
+  Owned<TSkinData> strip = bar_skin(0);
+  Owned<TSkinData> stretched = bar_skin(1);
+  ASSERT_NE(strip->MenuBar(), nullptr);
+  const TBitmap& image = strip->MenuBar()->Bitmap;
+  TBitmap b(100, 20);
+  {
+    TWinSkinMenu bar(*skin, *strip);
+    bar.PaintBar(b.Canvas().Handle(), RECT{0, 0, 100, 20});
+    EXPECT_EQ(BitmapPixel(b, 0, 0), BitmapPixel(image, 0, 0));
+    EXPECT_EQ(BitmapPixel(b, 2, 0), BitmapPixel(image, 2, 0));
+    EXPECT_EQ(BitmapPixel(b, 50, 0), BitmapPixel(image, 2, 0));  // the middle (6 wide), the 9th time
+    EXPECT_EQ(BitmapPixel(b, 99, 0), BitmapPixel(image, 9, 0));
+  }
+  {
+    TWinSkinMenu bar(*skin, *stretched);
+    bar.PaintBar(b.Canvas().Handle(), RECT{0, 0, 100, 20});
+    EXPECT_EQ(BitmapPixel(b, 0, 0), BitmapPixel(image, 0, 0));
+    EXPECT_EQ(BitmapPixel(b, 50, 0), BitmapPixel(image, 5, 0));  // half way: the middle's half way
+    EXPECT_EQ(BitmapPixel(b, 99, 0), BitmapPixel(image, 9, 0));
+    SendMessageW(form->Handle(), WM_NCACTIVATE, FALSE, 0);
+    ASSERT_FALSE(skin->Active());
+    bar.PaintBar(b.Canvas().Handle(), RECT{0, 0, 100, 20});
+    EXPECT_EQ(BitmapPixel(b, 0, 0), BitmapPixel(image, 0, 20));
+  }
 }
 
 }  // namespace

@@ -116,6 +116,17 @@ TEST_F(PopupMenuTest, APopupMenuWithTheDisableTagKeepsTheSystemsItems) {
   EXPECT_TRUE(own_drawn);
 }
 
+TEST_F(PopupMenuTest, AFrameSkinFreedWithoutDetachLeavesNoHandlerOfItsOwnBehind) {
+  auto* form = ShowForm<TForm>();
+  menus = BuildMenus(*form);
+  TWinSkinForm* skin = Skin(*form);
+  ASSERT_TRUE(static_cast<bool>(menus->pop_first->OnAdvancedDrawItem));
+  form->FreeComponent(*skin);
+  EXPECT_FALSE(static_cast<bool>(menus->pop_first->OnAdvancedDrawItem));
+  EXPECT_FALSE(static_cast<bool>(menus->pop_first->OnMeasureItem));
+  EXPECT_FALSE(menus->popup->OwnerDraw());
+}
+
 TEST_F(PopupMenuTest, TheEditControlsOwnContextMenuGetsTheSkinnedRingAndSystemItems) {
   TForm* form;
   TWinSkinForm* skin;
