@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/ui/controls/edits.h"
 #include "framework/ui/menus/menus.h"
 #include "skin/core/skin_manage.h"
 #include "skin/core/skin_messages.h"
@@ -239,6 +240,27 @@ TEST_F(MenuBarTest, ArrowKeysMoveAlongTheBarAndWrapAround) {
   EXPECT_FALSE(TWinSkinMenu::HookInstalled());
 }
 
+TEST_F(MenuBarTest, OnARightToLeftMenuTheArrowsAreSwapped) {
+  TForm* form;
+  TWinSkinForm* skin;
+  Open(form, skin);
+  HWND h = form->Handle();
+  menus->main->SetRightToLeft(true);
+  SendMessageW(h, WM_SKINFRAMEPAINT, 0, 0);
+  std::vector<int> path;
+  const bool ended = DriveMenus([&] { Press(h, Item(0)); }, [&] {
+    const auto windows = MenuWindows();
+    if (windows.empty() || !TWinSkinMenu::HookInstalled()) return false;
+    const int index = TWinSkinMenu::CurrentIndex();
+    if (!path.empty() && path.back() == index) return false;
+    path.push_back(index);
+    if (path.size() == 1) PostMessageW(windows.front(), WM_KEYDOWN, VK_LEFT, 0);
+    return path.size() == 2;
+  });
+  EXPECT_TRUE(ended);
+  EXPECT_EQ(path, (std::vector<int>{0, 1}));
+}
+
 TEST_F(MenuBarTest, RightArrowOnAnItemWithSubmenuOpensTheSubmenu) {
   TForm* form;
   TWinSkinForm* skin;
@@ -339,6 +361,29 @@ TEST_F(MenuBarTest, AltWithAnAcceleratorOpensItsDropDownAndTheKeyAloneGoesToTheF
   EXPECT_EQ(opened, 1);
   // The system's keyboard menu is not entered for a bar accelerator.
   EXPECT_EQ(SendMessageW(h, WM_SYSCOMMAND, SC_KEYMENU, 'v'), 1);
+
+  // The way a key takes: Alt+V typed in the focused edit.
+  auto* edit = MakeOwned<TEdit>(*form);
+  edit->SetParent(form);
+  edit->SetBounds(10, 10, 100, 22);
+  Pump();
+  SetFocus(edit->Handle());
+  opened = -1;
+  const bool typed = DriveMenus(
+      [&] {
+        SetKeyboardState(alt);
+        PostMessageW(edit->Handle(), WM_SYSCHAR, 'v', LPARAM{1} << 29);
+        Pump();
+        SetKeyboardState(keys);
+      },
+      [&] {
+        if (!TWinSkinMenu::HookInstalled()) return false;
+        opened = TWinSkinMenu::CurrentIndex();
+        return true;
+      });
+  SetKeyboardState(keys);
+  EXPECT_TRUE(typed);
+  EXPECT_EQ(opened, 2);
 }
 
 TEST_F(MenuBarTest, EscapeEndsTheTrackingAndTheNextPaintShowsTheBarResting) {
