@@ -277,6 +277,8 @@ void TWinSkinForm::MdiClientMessage(TMessage& message, TSubclass& client) {
         BOOL maximized = FALSE;
         const auto active = SendMessageW(client.Window(), WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
         manager->SetMdiMaximized(active != 0 && maximized);
+        // The destroyed child's skin is dead now: it does not count.
+        manager->PurgeFormSkins();
         if (menu_bar_ && manager->CountMdiChildSkins() == 0) {
           if (skin_data_) skin_data_->SetMenuUpdate(menu_update_backup_);
           menu_bar_->RebuildFromForm();

@@ -309,6 +309,12 @@ void TWinSkinMenu::BuildFromForm() {
 }
 
 void TWinSkinMenu::RebuildFromForm() {
+  if (!form_.Form()) {
+    // Without framework form the native menu is the only source: emptying
+    // the bar would lose it.
+    RebuildFromNative(GetMenu(form_.Handle()));
+    return;
+  }
   if (HMENU menu = GetMenu(form_.Handle())) native_menu_ = menu;
   form_.SetHotObject(nullptr);
   items_.clear();

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "framework/ui/menus/menus.h"
+#include "framework/ui/platform/handles.h"
+#include "skin/frame/nc_objects.h"
 #include "skin/core/skin_manage.h"
 #include "skin/core/skin_messages.h"
 #include "skin/core/win_skin_data.h"
@@ -180,6 +182,112 @@ TEST_F(NativeMenuTest, TheBarsMiddleIsStretchedOrRepeatedAndAnInactiveBarTakesTh
     bar.PaintBar(b.Canvas().Handle(), RECT{0, 0, 100, 20});
     EXPECT_EQ(BitmapPixel(b, 0, 0), BitmapPixel(image, 0, 20));
   }
+}
+
+}  // namespace
+}  // namespace hm::test
+
+namespace hm::test {
+namespace {
+
+HWND g_mdi_client = nullptr;
+
+LRESULT CALLBACK MdiFrameProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
+  return DefFrameProcW(window, g_mdi_client, msg, wparam, lparam);
+}
+
+TEST_F(NativeMenuTest, AnMdiFramesBarFollowsTheClientsMenusAndShowsTheMaximizedChildsButtons) {
+  auto* form = ShowForm<TForm>();
+  TSkinData& data = DataOf(*form);
+  TSkinManage& manager = SkinManager();
+  manager.RegisterSkinData(data);
+  manager.InstallHook();
+  manager.SetEnabled(true);
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW frame_class{};
+  frame_class.cbSize = sizeof frame_class;
+  frame_class.lpfnWndProc = &MdiFrameProc;
+  frame_class.hInstance = instance;
+  frame_class.lpszClassName = L"HaomisoMdiFrame";
+  RegisterClassExW(&frame_class);
+  WNDCLASSEXW child_class = frame_class;
+  child_class.lpfnWndProc = &DefMDIChildProcW;
+  child_class.lpszClassName = L"HaomisoMdiChild";
+  RegisterClassExW(&child_class);
+
+  HMENU first = CreateMenu();
+  HMENU window_menu = CreatePopupMenu();
+  AppendMenuW(window_menu, MF_STRING, 601, L"Tile");
+  AppendMenuW(first, MF_POPUP, reinterpret_cast<UINT_PTR>(window_menu), L"&Window");
+  UniqueWindow frame(CreateWindowExW(0, frame_class.lpszClassName, L"MDI", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 80, 80,
+                                     420, 300, nullptr, first, instance, nullptr));
+  CLIENTCREATESTRUCT ccs{window_menu, 1000};
+  g_mdi_client = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 400, 240,
+                                 frame.get(), nullptr, instance, &ccs);
+  ASSERT_NE(g_mdi_client, nullptr);
+  // Shown once the client exists: the manager then skins an MDI frame.
+  ShowWindow(frame.get(), SW_SHOW);
+  Pump();
+  auto* skin = dynamic_cast<TWinSkinForm*>(manager.FindFormSkin(frame.get()));
+  ASSERT_NE(skin, nullptr);
+  EXPECT_EQ(skin->FormKind(), kFormMdiFrame);
+  ASSERT_NE(skin->MenuBar(), nullptr);
+  EXPECT_EQ(skin->MenuBar()->ItemCount(), 1);
+
+  MDICREATESTRUCTW mcs{};
+  mcs.szClass = child_class.lpszClassName;
+  mcs.szTitle = L"Child";
+  mcs.hOwner = instance;
+  mcs.x = mcs.y = 0;
+  mcs.cx = 200;
+  mcs.cy = 120;
+  auto child = reinterpret_cast<HWND>(SendMessageW(g_mdi_client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+  ASSERT_NE(child, nullptr);
+  EXPECT_FALSE(data.MenuUpdate());  // while a child comes
+  Pump();
+
+  HMENU second = CreateMenu();
+  HMENU file = CreatePopupMenu();
+  AppendMenuW(file, MF_STRING, 602, L"Open");
+  AppendMenuW(second, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+  AppendMenuW(second, MF_STRING, 603, L"&Edit");
+  SendMessageW(g_mdi_client, WM_MDISETMENU, reinterpret_cast<WPARAM>(second), 0);
+  ASSERT_EQ(skin->MenuBar()->ItemCount(), 2);
+  EXPECT_EQ(skin->MenuBar()->Items()[0]->Caption, "&File");
+  EXPECT_EQ(GetMenu(frame.get()), nullptr);
+
+  SendMessageW(g_mdi_client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
+  Pump();
+  SendMessageW(frame.get(), WM_SKINFRAMEPAINT, 0, 0);
+  EXPECT_TRUE(manager.MdiMaximized());
+  TWinSysButton* close = ButtonOf(*skin, 9, 100);
+  ASSERT_NE(close, nullptr);
+  EXPECT_TRUE(close->Visible);
+  // A pixel of the close button's first frame that is not see-through.
+  const TBitmap& image = close->Definition().Bitmap;
+  const int frame_width = image.Width() / std::max(close->Definition().FrameCount, 1);
+  bool compared = false;
+  for (int y = 0; y < image.Height() && !compared; ++y) {
+    for (int x = 0; x < frame_width && !compared; ++x) {
+      const COLORREF c = BitmapPixel(image, x, y);
+      if (c == RGB(255, 0, 255)) continue;
+      EXPECT_EQ(WindowPixel(frame.get(), close->Rect.left + x, close->Rect.top + y), c) << x << "," << y;
+      compared = true;
+    }
+  }
+  EXPECT_TRUE(compared);
+  Shot("mdi_frame", WindowRectOf(frame.get()));
+
+  SendMessageW(g_mdi_client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
+  Pump();
+  EXPECT_FALSE(manager.MdiMaximized());
+  EXPECT_TRUE(data.MenuUpdate());
+  EXPECT_EQ(skin->MenuBar()->ItemCount(), 2);  // the frame's menu, not an empty bar
+  frame.reset();
+  g_mdi_client = nullptr;
+  DestroyMenu(first);
+  DestroyMenu(second);
+  Pump();
 }
 
 }  // namespace
