@@ -11,6 +11,7 @@
 #include "skin/frame/frame_layout.h"
 #include "skin/frame/nc_objects.h"
 #include "skin/frame/win_skin_form.h"
+#include "skin/frame/win_skin_menu.h"
 
 namespace hm {
 
@@ -168,8 +169,7 @@ TNCObject* TWinSkinForm::FindNCObject(POINT p) const {
   for (const std::unique_ptr<TWinSysButton>& button : caption_buttons_) {
     if (button->Visible && button->Definition().Action >= 0 && PtInRect(&button->Rect, p)) return button.get();
   }
-  // The skinned menu bar's items are looked for here once it exists.
-  return nullptr;
+  return menu_bar_ ? menu_bar_->ItemAt(p) : nullptr;
 }
 
 POINT TWinSkinForm::WindowToFrame(POINT p) const {

@@ -1,6 +1,4 @@
-// The frame's window icon, and the place where the owner-drawn popup menus
-// join the frame: until the popup-menu skin exists the form's popup menus
-// keep their own drawing.
+// The frame's window icon.
 #include "framework/ui/platform/handles.h"
 #include "skin/core/skin_manage.h"
 #include "skin/core/win_skin_data.h"
@@ -33,9 +31,5 @@ void TWinSkinForm::BuildIconBitmap() {
     }
   }
 }
-
-void TWinSkinForm::EquipPopupMenus() {}
-
-void TWinSkinForm::RestorePopupMenus() {}
 
 }  // namespace hm

@@ -15,6 +15,7 @@
 #include "skin/frame/frame_layout.h"
 #include "skin/frame/nc_objects.h"
 #include "skin/frame/win_skin_form.h"
+#include "skin/frame/win_skin_menu.h"
 
 namespace hm {
 
@@ -259,7 +260,9 @@ void TWinSkinForm::PaintFrame(HDC dc) {
       PaintBorder(dc, sbBottom, RECT{border_left_, window_height_ - border_bottom_, window_width_ - border_right_,
                                      window_height_});
       PaintTitleBar(dc);
-      // The skinned menu bar paints its rows here once it exists.
+      if (menu_bar_ && menu_bar_height_ > 0)
+        menu_bar_->PaintBar(dc, RECT{border_left_, caption_height_, window_width_ - border_right_,
+                                     caption_height_ + menu_bar_height_});
     }
   } catch (...) {
     // The frame keeps what was drawn so far.

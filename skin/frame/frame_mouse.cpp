@@ -7,6 +7,7 @@
 #include "skin/core/win_skin_data.h"
 #include "skin/frame/nc_objects.h"
 #include "skin/frame/win_skin_form.h"
+#include "skin/frame/win_skin_menu.h"
 
 namespace hm {
 
@@ -56,8 +57,9 @@ void TWinSkinForm::WMNcLButtonDown(TMessage& message) {
   if (TNCObject* object = FindNCObject(WindowToFrame(ScreenPoint(message.LParam)))) {
     if (!active_) SetForegroundWindow(handle_);
     object->MouseDown();
-    // A menu-bar item opens its drop-down here once the bar exists.
     message.Result = 0;
+    // Returns when the drop-down closed; the item may be gone by then.
+    if (auto* item = dynamic_cast<TMenuBtn*>(object); item && menu_bar_) menu_bar_->OpenItem(*item);
     return;
   }
   // A maximized window is not dragged.

@@ -5,6 +5,7 @@
 #include "skin/controls/skin_drawing.h"
 #include "skin/core/skin_manage.h"
 #include "skin/frame/win_skin_form.h"
+#include "skin/frame/win_skin_pop_menu.h"
 
 namespace hm {
 
@@ -24,12 +25,15 @@ ISkinFrame* AttachFrame(TCustomForm* form, HWND window, TSkinData& data) {
   return made.release();
 }
 
+std::unique_ptr<ISkinPopupMenu> AttachPopupMenu(HWND window, TSkinData& data) {
+  auto made = std::make_unique<TWinSkinPopMenu>();
+  made->Attach(window, data);
+  return made;
+}
+
 }  // namespace
 
-void RegisterFrameSkins(TSkinManage& manager) {
-  // Menu windows keep the system's look until the popup-menu skin exists.
-  manager.SetFactories(TSkinFactories{&AttachFrame, nullptr});
-}
+void RegisterFrameSkins(TSkinManage& manager) { manager.SetFactories(TSkinFactories{&AttachFrame, &AttachPopupMenu}); }
 
 void InstallSkinEngine() {
   RegisterControlSkins();

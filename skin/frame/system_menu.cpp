@@ -64,6 +64,7 @@ void TWinSkinForm::BuildSystemMenuPopup() {
   if (features_ & kFeatureMinimize) add(" Minimize ", kTagMinimize);
   add("-", kTagSeparator);
   add(" Close ", kTagClose, ShortCut(VK_F4, TShiftState{ssShift}));
+  EquipMenuItem(*menu.Items());
 }
 
 void TWinSkinForm::SystemMenuClick(int tag) {
@@ -153,9 +154,9 @@ bool TWinSkinForm::SystemMenuCommand(TMessage& message) {
   if (message.Msg != WM_SYSCOMMAND) return false;
   const auto key = static_cast<int>(message.LParam);
   if (!tracked_popup_ && (message.WParam & 0xFFF0) == SC_KEYMENU && key != ' ' && key != '-' && !GetCapture()) {
-    // F10 or Alt alone: the system's own menu-bar mode is not entered (a
-    // skinned menu bar's accelerators join here).
-    if (key == 0) {
+    // F10, Alt alone or a menu-bar accelerator: the system's own menu-bar
+    // mode is not entered.
+    if (key == 0 || MenuAccelerator(key)) {
       message.Result = 1;
       return true;
     }

@@ -13,6 +13,7 @@
 #include "skin/core/skin_manage.h"
 #include "skin/core/win_skin_data.h"
 #include "skin/frame/nc_objects.h"
+#include "skin/frame/win_skin_menu.h"
 
 namespace hm {
 
@@ -65,6 +66,15 @@ void TWinSkinForm::GiveBack() noexcept {
     // A control that cannot take its colour back still loses its skin.
   }
   hot_native_button_ = nullptr;
+  // Our draw and measure handlers point at this object: they go with it
+  // (a form that is going takes its popup menus along).
+  try {
+    if (form_ && !form_->ComponentState().Contains(csDestroying)) RestorePopupMenus();
+  } catch (...) {
+    // A menu that cannot rebuild keeps its items; the handlers are cleared first.
+  }
+  hot_object_ = nullptr;
+  menu_bar_.reset();
   if (handle_) {
     if (TSkinManage* manager = ExistingSkinManager()) manager->RemoveFormSkin(handle_);
   }
@@ -154,15 +164,15 @@ void TWinSkinForm::Attach(TSkinData& data) {
   } else if (style_ & DS_MODALFRAME) {
     border_kind_ = kBorderDialog;
   }
-  // 11. An MDI frame's client window: its messages pass through us (the
-  // menu-bar work handles them).
+  // 11. An MDI frame's client window: its menu messages.
   if (form_kind_ == kFormMdiFrame) {
     menu_update_backup_ = data.MenuUpdate();
-    client_subclass_ = TSubclass(mdi_client_, [](TMessage& m, TSubclass& self) { self.CallPrevious(m); });
+    client_subclass_ = TSubclass(mdi_client_, [this](TMessage& m, TSubclass& self) { MdiClientMessage(m, self); });
   }
   // 12. The frame: the native menu, the caption styles, the metrics.
   if (frame_skinned_) {
     native_menu_ = GetMenu(handle_);
+    if (native_menu_ && form_kind_ != kFormMdiChild) CreateMenuBar();
     if (!((form_kind_ == kFormMdiChild && MdiMaximizedMode()) || window_state_ == kWindowMinimized))
       SetCaptionStyles(false);
     BuildFrameMetrics();
@@ -310,8 +320,7 @@ void TWinSkinForm::Detach() {
     if (life_state_ != kLifeDestroying) form_->SetColor(form_color_backup_);
   }
   SetCaptionStyles(true);
-  // The native menu was left on the window: nothing to give back until the
-  // skinned menu bar takes it off.
+  GiveMenuBack();
   client_subclass_.Remove();
   caption_cache_.SetSize(0, 0);
   if (life_state_ != kLifeDestroying && (form_kind_ == kFormMdiChild || !(style_ & WS_CHILD))) {
@@ -362,6 +371,9 @@ void TWinSkinForm::DetachOnDestroy() {
   if (!subclass_.Installed()) return;
   form_layer_.Remove();
   controls_.RemoveAll();
+  // The window goes with its menu: nothing to give back.
+  hot_object_ = nullptr;
+  menu_bar_.reset();
   client_subclass_.Remove();
   caption_cache_.SetSize(0, 0);
 }

@@ -32,6 +32,8 @@ class TCustomForm;
 class TNCObject;
 class TSkinData;
 class TWinSysButton;
+class TWinSkinMenu;
+class TMenuItem;
 
 // LifeState values.
 constexpr int kLifeCreated = 0;     // not yet activated
@@ -163,6 +165,14 @@ class TWinSkinForm : public TComponent, public ISkinFrame, public IControlSkinHo
   // Where the system menu was last opened (screen coordinates).
   POINT LastSystemMenuPoint() const { return last_menu_point_; }
   bool HoverTimerOn() const { return timer_ && timer_->Enabled(); }
+
+  // ---- The skinned menu bar (null when the window had no menu).
+  TWinSkinMenu* MenuBar() const { return menu_bar_.get(); }
+  bool MenuTracking() const { return menu_tracking_; }
+  void SetMenuTracking(bool tracking) { menu_tracking_ = tracking; }
+  HMENU TrackedPopup() const { return tracked_popup_; }
+  void SetTrackedPopup(HMENU menu) { tracked_popup_ = menu; }
+  HWND MdiClient() const { return mdi_client_; }
   // Full frame paints so far (the benchmark counts them).
   int FramePaints() const { return frame_paints_; }
 
@@ -210,6 +220,17 @@ class TWinSkinForm : public TComponent, public ISkinFrame, public IControlSkinHo
   bool SystemMenuCommand(TMessage& message);
   void EquipPopupMenus();
   void RestorePopupMenus();
+  void EquipMenuItem(TMenuItem& item);
+  void RestoreMenuItem(TMenuItem& item);
+  // The menu bar, its messages and the owner-drawn items at the frame.
+  void CreateMenuBar();
+  void GiveMenuBack();
+  void WMMeasureItem(TMessage& message);
+  void WMDrawItem(TMessage& message);
+  void MenuChanged(TMessage& message, const TCallNext* next);
+  bool DialogChar(TMessage& message);
+  bool MenuAccelerator(int key) const;
+  void MdiClientMessage(TMessage& message, TSubclass& client);
   void BuildIconBitmap();
   void BuildSystemMenuPopup();
   void SystemMenuClick(int tag);
@@ -264,6 +285,12 @@ class TWinSkinForm : public TComponent, public ISkinFrame, public IControlSkinHo
   int right_buttons_left_ = 0;
   TNCObject* hot_object_ = nullptr;
   std::vector<std::unique_ptr<TWinSysButton>> caption_buttons_;
+  std::unique_ptr<TWinSkinMenu> menu_bar_;
+  // Items whose handlers are ours (compared, never followed, until found
+  // again in a live menu).
+  std::vector<const TMenuItem*> equipped_draw_;
+  std::vector<const TMenuItem*> equipped_measure_;
+  std::vector<const TPopupMenu*> equipped_popups_;
   POINT last_menu_point_{};
   bool region_set_ = false;
   HRGN region_ = nullptr;  // the window's once set: never ours to delete

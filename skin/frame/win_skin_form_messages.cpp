@@ -10,6 +10,7 @@
 #include "skin/core/skin_messages.h"
 #include "skin/core/win_skin_data.h"
 #include "skin/frame/win_skin_form.h"
+#include "skin/frame/win_skin_menu.h"
 
 namespace hm {
 
@@ -140,21 +141,19 @@ TWinSkinForm::TPassOn TWinSkinForm::Stage2(TMessage& message) {
       if (!SystemMenuCommand(message)) Default(message);
       return TPassOn::WithoutDefault;
     case WM_SKINSTART: FirstActivation(); return TPassOn::WithoutDefault;
-    case CM_MENUCHANGED:
-      // The skinned menu bar rebuilds itself here once it exists.
-      Default(message);
-      return TPassOn::WithoutDefault;
+    case CM_MENUCHANGED: MenuChanged(message, nullptr); return TPassOn::WithoutDefault;
+    case WM_MENUSELECT:
+      // A drop-down of the bar tells its owner what is selected.
+      if (menu_tracking_ && menu_bar_) menu_bar_->MenuSelect(message.WParam, message.LParam);
+      return TPassOn::WithDefault;
     default: return TPassOn::WithDefault;
   }
 }
 
 void TWinSkinForm::Stage3(TMessage& message, TPassOn pass_on) {
   switch (message.Msg) {
-    case WM_DRAWITEM:
-    case WM_MEASUREITEM:
-      // Owned-drawn menu items are drawn by the menu skins once they exist.
-      if (pass_on == TPassOn::WithDefault) Default(message);
-      return;
+    case WM_DRAWITEM: WMDrawItem(message); return;
+    case WM_MEASUREITEM: WMMeasureItem(message); return;
     case WM_WINDOWPOSCHANGING: Default(message); return;
     case WM_NCCALCSIZE: WMNcCalcSize(message); return;
     case WM_NCHITTEST: WMNcHitTest(message); return;
@@ -185,11 +184,12 @@ void TWinSkinForm::FormHook(TMessage& message, const TCallNext& next) {
       FrameChanged();
       return;
     case WM_SKINCHANGED: SkinChanged(); return;
-    default:
-      // CM_DIALOGCHAR reaches the skinned menu bar's accelerators here once
-      // the bar exists.
-      next(message);
+    // Framework notifications travel only through the chain.
+    case CM_DIALOGCHAR:
+      if (!DialogChar(message)) next(message);
       return;
+    case CM_MENUCHANGED: MenuChanged(message, &next); return;
+    default: next(message); return;
   }
 }
 
