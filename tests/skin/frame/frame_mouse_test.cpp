@@ -61,7 +61,9 @@ TEST_F(FrameTest, TheTopRowsAreLeftToTheReplacedProcedureTheRestOfTheTitleDragsT
   const int w = Width(WindowRectOf(h));
   auto hit = [&](int x, int y) { return SendMessageW(h, WM_NCHITTEST, 0, ScreenLParam(h, x, y)); };
   auto def = [&](int x, int y) { return DefWindowProcW(h, WM_NCHITTEST, 0, ScreenLParam(h, x, y)); };
+  ASSERT_NE(def(100, 2), HTCAPTION);
   EXPECT_EQ(hit(100, 2), def(100, 2)) << "row 2 answers what the replaced procedure answered";
+  EXPECT_EQ(hit(100, 3), def(100, 3));
   EXPECT_EQ(hit(100, 4), HTCAPTION);
   EXPECT_EQ(hit(100, 24), HTCAPTION);
   const POINT close = Centre(ButtonOf(*skin, 0)->Rect);
