@@ -1,5 +1,8 @@
-// Shows the main window after a real lookup on one page, for screenshots:
-//   main_window_demo.exe PAGE SECONDS   (PAGE 0 area search, 1 mobile, 2 ID)
+// Shows the main window, skinned as the program shows it, after a real
+// lookup on one page, for screenshots:
+//   main_window_demo.exe PAGE SECONDS   (PAGE 0 area search, 1 mobile, 2 ID,
+//                                        3 the area search with the grid's
+//                                        find dialog open over it)
 #include <cstdlib>
 #include <string>
 
@@ -7,6 +10,8 @@
 #include "app/program.h"
 #include "framework/ui/forms/application.h"
 #include "framework/ui/forms/timer.h"
+#include "grid/find_dialog.h"
+#include "skin/frame/skin_engine.h"
 
 int wmain(int argc, wchar_t** argv) {
   using namespace hm;
@@ -15,6 +20,7 @@ int wmain(int argc, wchar_t** argv) {
   TApplication& application = Application();
   application.Initialize();
   application.SetTitle(kApplicationTitle);
+  InstallSkinEngine();
   TFrmMain* form = application.CreateForm<TFrmMain>();
   form->Show();
   application.ProcessMessages();
@@ -35,9 +41,20 @@ int wmain(int argc, wchar_t** argv) {
       form->DBGridEh1->SetFocus();
       break;
   }
+  if (page == 3) {
+    // As Ctrl+F opens it, once the main window is up and skinned.
+    auto* find = MakeOwned<TTimer>(*form);
+    find->SetInterval(1500);
+    find->OnTimer = [form, find](TObject*) {
+      find->SetEnabled(false);
+      DBGridEhFindDlg().Execute(*form->DBGridEh1, "");
+    };
+  }
   auto* timer = MakeOwned<TTimer>(*form);
   timer->SetInterval(seconds * 1000);
   timer->OnTimer = [&application](TObject*) { application.Terminate(); };
   application.Run();
+  // As the program does: the forms go while everything they use still lives.
+  application.DestroyComponents();
   return 0;
 }
