@@ -154,6 +154,45 @@ TEST(GridFindDialog, AllFindsTheUpperRowThenTheLowerThenReportsNotFoundAndKeepsT
   EXPECT_EQ(in_history, 1) << "the text joined the history once";
 }
 
+TEST(GridFindDialog, NothingFoundInAThousandRowsLeavesTheSameRecordCurrentAndTheSameRowsShown) {
+  GridForm f;
+  AreaSearch search{*f.form};
+  search.ByAreaCode("0");
+  f.form->DataSource1->SetDataSet(search.query);
+  f.grid.SetFocus();
+  Pump();
+  TDataSet& data = *search.query;
+  ASSERT_GT(data.RecordCount(), 1000);
+  // The current record low in the rows shown, away from the middle.
+  data.MoveBy(200);
+  data.MoveBy(-6);
+  Pump();
+  const int recno = data.RecNo();
+  const int row = f.grid.Row();
+  const int first_shown = f.grid.DataLink().FirstRecord();
+  ASSERT_NE(row, 1 + f.grid.VisibleRowCount() / 2) << "not already in the middle";
+  TDBGridEhFindDlg& d = DBGridEhFindDlg();
+  d.Prepare(f.grid, "");
+  d.cbMatchinType->SetItemIndex(kAnyPart);
+  d.cbFindDirection->SetItemIndex(kAll);
+  d.cbFindIn->SetItemIndex(d.cbFindIn->Items()->Count() - 1);
+  d.cbText->SetText("不在其中");
+  MessageBoxCapture boxes;
+  EXPECT_FALSE(d.FindNext());
+  Pump();
+  EXPECT_EQ(boxes.Boxes().size(), 1u);
+  EXPECT_EQ(data.RecNo(), recno);
+  EXPECT_EQ(f.grid.Row(), row);
+  EXPECT_EQ(f.grid.DataLink().FirstRecord(), first_shown);
+  EXPECT_FALSE(data.ControlsDisabled());
+
+  // Found far below: the match becomes current.
+  d.cbText->SetText("光明区");
+  ASSERT_TRUE(d.FindNext());
+  EXPECT_EQ(data.FieldByName("县市名").AsString(), "光明区");
+  EXPECT_GT(data.RecNo(), recno);
+}
+
 TEST(GridFindDialog, CtrlReversesTheDirectionDownFromTheLastRowFindsNothingWithCtrlItSearchesUpward) {
   Shenzhen s;
   s.data.Last();
