@@ -149,6 +149,15 @@ TEST(GridFindDialog, AllFindsTheUpperRowThenTheLowerThenReportsNotFoundAndKeepsT
   EXPECT_EQ(s.data.RecNo(), 8) << "the lower row stays current";
   EXPECT_EQ(s.f.grid.Row(), row) << "and where it was shown";
   EXPECT_FALSE(s.data.ControlsDisabled());
+  // The search moved through the records with the controls disabled: the
+  // data source heard of one change at the end, not of every record.
+  int changes = 0;
+  s.f.form->DataSource1->OnDataChange = [&](TObject*, TField*) { ++changes; };
+  d.cbText->SetText("光明");
+  ASSERT_TRUE(d.FindNext());
+  EXPECT_EQ(s.data.RecNo(), 10);
+  EXPECT_EQ(changes, 1);
+  s.f.form->DataSource1->OnDataChange.Clear();
   int in_history = 0;
   for (int i = 0; i < d.cbText->Items()->Count(); ++i) in_history += d.cbText->Items()->Get(i) == "龙";
   EXPECT_EQ(in_history, 1) << "the text joined the history once";
