@@ -458,6 +458,16 @@ TEST_F(FrameTest, AFormFreedByAClickGoesWithItsFrameSkinOnceTheClickIsOver) {
   EXPECT_EQ(destroyed, 2) << "freed after the window's message returned, not inside it";
 }
 
+TSkinManage* g_seen_manager = nullptr;
+int g_skinned_boxes = 0;
+
+void CALLBACK CountTheSkinnedBoxAndCloseIt(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  HWND box = FindWindowW(L"#32770", L"caption");
+  if (SendMessageW(box, WM_SKINQUERY, 0, 0) == 1 && g_seen_manager->FindFormSkin(box)) ++g_skinned_boxes;
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
 TEST_F(FrameTest, TheManagerSkinsItsFormsAndFreesBareWindowsSkinsOnceTheyAreGone) {
   Owned<TFixedForm> form = ShowFormSkinnedByTheManager();
   TSkinManage& manager = SkinManager();
@@ -468,19 +478,12 @@ TEST_F(FrameTest, TheManagerSkinsItsFormsAndFreesBareWindowsSkinsOnceTheyAreGone
   EXPECT_EQ(Height(WindowRectOf(form->Handle())), 25 + Height(ClientRectOf(form->Handle())) + 13);
 
   // A message box the program shows: a bare window, skinned while it is up.
-  static TSkinManage* seen_manager = nullptr;
-  static int skinned_boxes = 0;
-  seen_manager = &manager;
-  skinned_boxes = 0;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    HWND box = FindWindowW(L"#32770", L"caption");
-    if (SendMessageW(box, WM_SKINQUERY, 0, 0) == 1 && seen_manager->FindFormSkin(box)) ++skinned_boxes;
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-  });
+  g_seen_manager = &manager;
+  g_skinned_boxes = 0;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 200, &CountTheSkinnedBoxAndCloseIt);
   ASSERT_NE(timer, 0u);
   MessageBoxW(form->Handle(), L"text", L"caption", MB_OK);
-  EXPECT_EQ(skinned_boxes, 1);
+  EXPECT_EQ(g_skinned_boxes, 1);
   EXPECT_EQ(manager.FormSkinCount(), 2) << "the box's skin waits for the purge";
   manager.PurgeFormSkins();
   EXPECT_EQ(manager.FormSkinCount(), 1);

@@ -46,13 +46,13 @@ POINT Centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bo
 
 void Send(HWND h, UINT msg, int x, int y, WPARAM hit = HTCAPTION) { SendMessageW(h, msg, hit, ScreenLParam(h, x, y)); }
 
-// Closes whatever menu is up a little later.
-void EndMenuSoon() {
-  SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    EndMenu();
-  });
+void CALLBACK EndTheMenu(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  EndMenu();
 }
+
+// Closes whatever menu is up a little later.
+void EndMenuSoon() { SetTimer(nullptr, 0, 150, &EndTheMenu); }
 
 TEST_F(FrameTest, TheTopRowsAreLeftToTheReplacedProcedureTheRestOfTheTitleDragsTheWindow) {
   TFixedForm* form = ShowMainWindow();

@@ -261,31 +261,33 @@ struct BoxSeen {
 };
 BoxSeen g_box;
 
+void CALLBACK ReadTheBoxAndCloseIt(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  HWND box = FindWindowW(L"#32770", nullptr);
+  auto* skin = dynamic_cast<TWinSkinForm*>(SkinManager().FindFormSkin(box));
+  if (skin && skin->LifeState() == kLifeActive) {
+    g_box.skinned = true;
+    g_box.width = Width(WindowRectOf(box));
+    g_box.client_width = Width(ClientRectOf(box));
+    HDC dc = GetWindowDC(box);
+    UniqueGdi<HRGN> outline(CreateRectRgn(0, 0, 0, 0));
+    if (GetWindowRgn(box, outline.get()) != ERROR) g_box.corner_cut = !PtInRegion(outline.get(), 0, 0);
+    for (const auto& b : skin->CaptionButtons()) {
+      if (b->Definition().Action != 0 || !b->Visible) continue;
+      // The cross of the close button: its middle pixel is the image's.
+      const TBitmap& image = b->Definition().Bitmap;
+      g_box.close_drawn = GetPixel(dc, b->Rect.left + 7, b->Rect.top + 6) == BitmapPixel(image, 7, 6);
+    }
+    g_box.plate_left = skin->TextRect().left;
+    ReleaseDC(box, dc);
+  }
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
 TEST_F(FrameTest, AMessageBoxTheProgramShowsIsSkinnedAndWidenedForItsCaption) {
   Owned<TFixedForm> form = ShowFormSkinnedByTheManager();
   g_box = BoxSeen{};
-  const UINT_PTR timer = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    HWND box = FindWindowW(L"#32770", nullptr);
-    auto* skin = dynamic_cast<TWinSkinForm*>(SkinManager().FindFormSkin(box));
-    if (skin && skin->LifeState() == kLifeActive) {
-      g_box.skinned = true;
-      g_box.width = Width(WindowRectOf(box));
-      g_box.client_width = Width(ClientRectOf(box));
-      HDC dc = GetWindowDC(box);
-      UniqueGdi<HRGN> outline(CreateRectRgn(0, 0, 0, 0));
-      if (GetWindowRgn(box, outline.get()) != ERROR) g_box.corner_cut = !PtInRegion(outline.get(), 0, 0);
-      for (const auto& b : skin->CaptionButtons()) {
-        if (b->Definition().Action != 0 || !b->Visible) continue;
-        // The cross of the close button: its middle pixel is the image's.
-        const TBitmap& image = b->Definition().Bitmap;
-        g_box.close_drawn = GetPixel(dc, b->Rect.left + 7, b->Rect.top + 6) == BitmapPixel(image, 7, 6);
-      }
-      g_box.plate_left = skin->TextRect().left;
-      ReleaseDC(box, dc);
-    }
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-  });
+  const UINT_PTR timer = SetTimer(nullptr, 0, 300, &ReadTheBoxAndCloseIt);
   ASSERT_NE(timer, 0u);
   const std::wstring caption = L"A caption much wider than the message it carries";
   MessageBoxW(form->Handle(), L"x", caption.c_str(), MB_OK);
