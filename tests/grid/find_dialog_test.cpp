@@ -281,6 +281,30 @@ TEST(GridFindDialog, ANewTextAfterASuccessStartsAgainFromTheFirstRow) {
   EXPECT_EQ(s.City(), "福田区");
 }
 
+TEST(GridFindDialog, AnErrorOfTheDatasetReachesTheCallerWithTheControlsEnabledAgain) {
+  // A pending change the read-only file refuses: the search's first move
+  // posts it and fails.
+  CodeBmCopy file("find-refused");
+  file.SetReadOnly();
+  GridForm f;
+  WritableAreaSearch search(*f.form, file.Path());
+  search.ByAreaCode("0755");
+  f.form->DataSource1->SetDataSet(search.query);
+  Pump();
+  TDataSet& data = *search.query;
+  TDBGridEhFindDlg& d = DBGridEhFindDlg();
+  d.Prepare(f.grid, "");
+  d.cbFindDirection->SetItemIndex(kAll);
+  d.cbText->SetText("龙");
+  data.Edit();
+  data.FieldByName("县市名").SetAsString("改");
+  MessageBoxCapture boxes;
+  EXPECT_ANY_THROW(d.FindNext());
+  EXPECT_FALSE(data.ControlsDisabled());
+  EXPECT_TRUE(boxes.Boxes().empty()) << "no not-found message after an error";
+  data.Cancel();
+}
+
 // ---- Ctrl+F: the modal dialog, driven from a timer inside its loop.
 
 struct Seen {
