@@ -1,7 +1,8 @@
 // The data grid and the user: keys and clicks that move through the
 // dataset, title buttons that press and release, the mouse wheel, and the
-// two keys that change data (Ctrl+Delete, Ctrl+'). Sizing and moving
-// columns is the generic grid's; this hands it the presses that start them.
+// two keys that change data (Ctrl+Delete, Ctrl+'), and Ctrl+F for the find
+// dialog. Sizing and moving columns is the generic grid's; this hands it the
+// presses that start them.
 #include <windowsx.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include "framework/ui/forms/application.h"
 #include "framework/ui/forms/message_box.h"
 #include "grid/db_grid.h"
+#include "grid/find_dialog.h"
 
 namespace hm {
 
@@ -101,6 +103,10 @@ bool TCustomDBGridEh::DataKeyDown(WORD key, TShiftState shift) {
     default:
       if (ctrl && key == ApostropheKey()) {
         CopyFromPreviousRecord();
+        return true;
+      }
+      if (ctrl && key == 'F' && options_eh_.Contains(dghDialogFind)) {
+        DBGridEhFindDlg().Execute(*this, "");
         return true;
       }
       return false;

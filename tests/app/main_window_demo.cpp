@@ -1,19 +1,21 @@
-// Shows the main window after a real lookup on one page, for screenshots:
-//   main_window_demo.exe PAGE SECONDS [skinned]
-//   (PAGE 0 area search, 1 mobile, 2 ID; "skinned": with the skin engine
-//   installed as the program does, the page chosen by a click on its tab)
+// Shows the main window, skinned as the program shows it, after a real
+// lookup on one page, for screenshots:
+//   main_window_demo.exe PAGE SECONDS   (PAGE 0 area search, 1 mobile, 2 ID,
+//                                        3 the area search with the grid's
+//                                        find dialog open over it; the page
+//                                        chosen by a click on its tab)
 #include "framework/ui/platform/win32.h"
 
 #include <commctrl.h>
 
 #include <cstdlib>
-#include <cwchar>
 #include <string>
 
 #include "app/Main.h"
 #include "app/program.h"
 #include "framework/ui/forms/application.h"
 #include "framework/ui/forms/timer.h"
+#include "grid/find_dialog.h"
 #include "skin/frame/skin_engine.h"
 
 namespace {
@@ -33,11 +35,10 @@ int wmain(int argc, wchar_t** argv) {
   using namespace hm;
   const int page = argc > 1 ? std::wcstol(argv[1], nullptr, 10) : 0;
   const int seconds = argc > 2 ? std::wcstol(argv[2], nullptr, 10) : 5;
-  const bool skinned = argc > 3 && std::wcscmp(argv[3], L"skinned") == 0;
   TApplication& application = Application();
   application.Initialize();
   application.SetTitle(kApplicationTitle);
-  if (skinned) InstallSkinEngine();
+  InstallSkinEngine();
   TFrmMain* form = application.CreateForm<TFrmMain>();
   form->Show();
   for (int i = 0; i < 20; ++i) {
@@ -61,9 +62,20 @@ int wmain(int argc, wchar_t** argv) {
       form->DBGridEh1->SetFocus();
       break;
   }
+  if (page == 3) {
+    // As Ctrl+F opens it, once the main window is up and skinned.
+    auto* find = MakeOwned<TTimer>(*form);
+    find->SetInterval(1500);
+    find->OnTimer = [form, find](TObject*) {
+      find->SetEnabled(false);
+      DBGridEhFindDlg().Execute(*form->DBGridEh1, "");
+    };
+  }
   auto* timer = MakeOwned<TTimer>(*form);
   timer->SetInterval(seconds * 1000);
   timer->OnTimer = [&application](TObject*) { application.Terminate(); };
   application.Run();
+  // As the program does: the forms go while everything they use still lives.
+  application.DestroyComponents();
   return 0;
 }

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "app/Main.h"
 #include "app/database_path.h"
 #include "app/program.h"
@@ -14,6 +17,7 @@
 #include "framework/data/sqlite_handle.h"
 #include "framework/ui/forms/application.h"
 #include "framework/ui/forms/message_box.h"
+#include "grid/find_dialog.h"
 #include "tests/app/child_process.h"
 
 namespace hm {
@@ -58,9 +62,43 @@ int CreateScenario() {
   return 0;
 }
 
+// The real entry with the grid's find dialog opened and closed before the
+// main window closes: the dialog outlives the main window, and the program
+// must still end cleanly.
+void CALLBACK CloseTheMainWindow(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  PostMessageW(Application().MainFormHandle(), WM_CLOSE, 0, 0);
+}
+
+void CALLBACK CloseTheFindDialog(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  TDBGridEhFindDlg* dialog = ExistingDBGridEhFindDlg();
+  if (dialog && dialog->Modal()) test::Report("find dialog shown");
+  if (dialog) dialog->SetModalResult(mrCancel);
+  SetTimer(nullptr, 0, 300, &CloseTheMainWindow);
+}
+
+void CALLBACK OpenTheFindDialog(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  auto* form = dynamic_cast<TFrmMain*>(Application().MainForm());
+  if (!form) return;
+  form->DBEditEh2->SetText("0755");
+  form->BitBtn1->Click();
+  SetTimer(nullptr, 0, 700, &CloseTheFindDialog);
+  DBGridEhFindDlg().Execute(*form->DBGridEh1, "");
+}
+
+int FindDialogScenario() {
+  SetTimer(nullptr, 0, 1000, &OpenTheFindDialog);
+  const int code = RunProgram();
+  test::Report("ended");
+  return code;
+}
+
 int RunScenario(const std::string& name) {
   if (name == "entry") return EntryScenario();
   if (name == "create") return CreateScenario();
+  if (name == "find") return FindDialogScenario();
   return 3;
 }
 
@@ -101,6 +139,16 @@ TEST(StartUp, MissingDatabaseInAChineseFolderIsReportedAndTheProgramEnds) {
   ASSERT_EQ(child.lines.size(), 2u);
   EXPECT_EQ(child.lines[0], "box|数据文件:" + folder.Path() + "Code.BM不存在!|工具箱|64");
   EXPECT_EQ(child.lines[1], "ended");
+}
+
+TEST(StartUp, TheProgramEndsCleanlyAfterTheFindDialogWasOpen) {
+  TempFolder folder("find");
+  ASSERT_TRUE(CopyFileW(Widen(test::ExecutableFolder() + "Code.BM").c_str(),
+                        Widen(folder.Path() + "Code.BM").c_str(), FALSE));
+  const ChildResult child = RunChild(folder.Path(), "find");
+  ASSERT_TRUE(child.finished) << "the program hung at its end";
+  EXPECT_EQ(child.exitCode, 0u) << "the program failed at its end";
+  EXPECT_EQ(child.lines, (std::vector<std::string>{"find dialog shown", "ended"}));
 }
 
 TEST(StartUp, TheDatabaseIsFoundInAFolderNamedOutsideTheGbkCodePage) {

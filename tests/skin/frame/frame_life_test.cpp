@@ -105,6 +105,39 @@ TEST_F(FrameTest, BorderKindsFollowTheStylesAndAPopupWithoutCaptionKeepsTheSyste
   EXPECT_EQ(skin->LifeState(), kLifeActive);
   EXPECT_EQ(Width(WindowRectOf(popup->Handle())), Width(before));
   EXPECT_EQ(Width(ClientRectOf(popup->Handle())), Width(before)) << "no frame at all";
+
+  // The non-client size and painting are the system's: the client is the
+  // whole proposed window, and no frame is painted, not even on activation.
+  HWND h = popup->Handle();
+  NCCALCSIZE_PARAMS params{};
+  WINDOWPOS pos{h, nullptr, 40, 40, 300, 200, 0};
+  params.rgrc[0] = params.rgrc[1] = params.rgrc[2] = RECT{40, 40, 340, 240};
+  params.lppos = &pos;
+  EXPECT_EQ(SendMessageW(h, WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&params)), WVR_VALIDRECTS);
+  EXPECT_EQ(params.rgrc[0].left, 40);
+  EXPECT_EQ(params.rgrc[0].top, 40);
+  EXPECT_EQ(params.rgrc[0].right, 340);
+  EXPECT_EQ(params.rgrc[0].bottom, 240);
+  EXPECT_TRUE(EqualRect(&params.rgrc[1], &params.rgrc[0]));
+  const int paints = skin->FramePaints();
+  SendMessageW(h, WM_NCPAINT, 1, 0);
+  SendMessageW(h, WM_NCACTIVATE, FALSE, 0);
+  SendMessageW(h, WM_NCACTIVATE, TRUE, 0);
+  EXPECT_EQ(skin->FramePaints(), paints);
+  EXPECT_TRUE(skin->CaptionCache().Empty());
+
+  // A framed window answers with its skinned borders instead.
+  auto* framed = ShowForm(bsSingle);
+  Skin(*framed);
+  NCCALCSIZE_PARAMS framed_params = params;
+  framed_params.rgrc[0] = framed_params.rgrc[1] = framed_params.rgrc[2] = RECT{40, 40, 340, 240};
+  pos.hwnd = framed->Handle();
+  framed_params.lppos = &pos;
+  SendMessageW(framed->Handle(), WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&framed_params));
+  EXPECT_EQ(framed_params.rgrc[0].left, 45);
+  EXPECT_EQ(framed_params.rgrc[0].top, 65);
+  EXPECT_EQ(framed_params.rgrc[0].right, 335);
+  EXPECT_EQ(framed_params.rgrc[0].bottom, 227);
 }
 
 TEST_F(FrameTest, WithoutMainMenuInTheSkinOnlyColoursAndControlSkinsChange) {
@@ -425,6 +458,16 @@ TEST_F(FrameTest, AFormFreedByAClickGoesWithItsFrameSkinOnceTheClickIsOver) {
   EXPECT_EQ(destroyed, 2) << "freed after the window's message returned, not inside it";
 }
 
+TSkinManage* g_seen_manager = nullptr;
+int g_skinned_boxes = 0;
+
+void CALLBACK CountTheSkinnedBoxAndCloseIt(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  HWND box = FindWindowW(L"#32770", L"caption");
+  if (SendMessageW(box, WM_SKINQUERY, 0, 0) == 1 && g_seen_manager->FindFormSkin(box)) ++g_skinned_boxes;
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
 TEST_F(FrameTest, TheManagerSkinsItsFormsAndFreesBareWindowsSkinsOnceTheyAreGone) {
   Owned<TFixedForm> form = ShowFormSkinnedByTheManager();
   TSkinManage& manager = SkinManager();
@@ -435,19 +478,12 @@ TEST_F(FrameTest, TheManagerSkinsItsFormsAndFreesBareWindowsSkinsOnceTheyAreGone
   EXPECT_EQ(Height(WindowRectOf(form->Handle())), 25 + Height(ClientRectOf(form->Handle())) + 13);
 
   // A message box the program shows: a bare window, skinned while it is up.
-  static TSkinManage* seen_manager = nullptr;
-  static int skinned_boxes = 0;
-  seen_manager = &manager;
-  skinned_boxes = 0;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    HWND box = FindWindowW(L"#32770", L"caption");
-    if (SendMessageW(box, WM_SKINQUERY, 0, 0) == 1 && seen_manager->FindFormSkin(box)) ++skinned_boxes;
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-  });
+  g_seen_manager = &manager;
+  g_skinned_boxes = 0;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 200, &CountTheSkinnedBoxAndCloseIt);
   ASSERT_NE(timer, 0u);
   MessageBoxW(form->Handle(), L"text", L"caption", MB_OK);
-  EXPECT_EQ(skinned_boxes, 1);
+  EXPECT_EQ(g_skinned_boxes, 1);
   EXPECT_EQ(manager.FormSkinCount(), 2) << "the box's skin waits for the purge";
   manager.PurgeFormSkins();
   EXPECT_EQ(manager.FormSkinCount(), 1);

@@ -46,13 +46,13 @@ POINT Centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bo
 
 void Send(HWND h, UINT msg, int x, int y, WPARAM hit = HTCAPTION) { SendMessageW(h, msg, hit, ScreenLParam(h, x, y)); }
 
-// Closes whatever menu is up a little later.
-void EndMenuSoon() {
-  SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    EndMenu();
-  });
+void CALLBACK EndTheMenu(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  EndMenu();
 }
+
+// Closes whatever menu is up a little later.
+void EndMenuSoon() { SetTimer(nullptr, 0, 150, &EndTheMenu); }
 
 TEST_F(FrameTest, TheTopRowsAreLeftToTheReplacedProcedureTheRestOfTheTitleDragsTheWindow) {
   TFixedForm* form = ShowMainWindow();
@@ -61,7 +61,9 @@ TEST_F(FrameTest, TheTopRowsAreLeftToTheReplacedProcedureTheRestOfTheTitleDragsT
   const int w = Width(WindowRectOf(h));
   auto hit = [&](int x, int y) { return SendMessageW(h, WM_NCHITTEST, 0, ScreenLParam(h, x, y)); };
   auto def = [&](int x, int y) { return DefWindowProcW(h, WM_NCHITTEST, 0, ScreenLParam(h, x, y)); };
+  ASSERT_NE(def(100, 2), HTCAPTION);
   EXPECT_EQ(hit(100, 2), def(100, 2)) << "row 2 answers what the replaced procedure answered";
+  EXPECT_EQ(hit(100, 3), def(100, 3));
   EXPECT_EQ(hit(100, 4), HTCAPTION);
   EXPECT_EQ(hit(100, 24), HTCAPTION);
   const POINT close = Centre(ButtonOf(*skin, 0)->Rect);

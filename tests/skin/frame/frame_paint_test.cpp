@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "skin/core/skin_manage.h"
@@ -20,6 +22,47 @@ namespace {
 
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 
+// The first and last column of `area` holding a pixel of `colour` (-1
+// when none does), and the rows of `area` inked in the last three of them.
+struct TInkColumns {
+  int first = -1;
+  int last = -1;
+  int top_row = -1;
+  int bottom_row = -1;
+};
+TInkColumns InkColumns(const TBitmap& image, const RECT& area, COLORREF colour) {
+  TInkColumns ink;
+  for (int x = area.left; x < area.right; ++x)
+    for (int y = area.top; y < area.bottom; ++y)
+      if (BitmapPixel(image, x, y) == colour) {
+        if (ink.first < 0) ink.first = x;
+        ink.last = x;
+      }
+  for (int x = std::max<int>(area.left, ink.last - 2); ink.last >= 0 && x <= ink.last; ++x)
+    for (int y = area.top; y < area.bottom; ++y)
+      if (BitmapPixel(image, x, y) == colour) {
+        if (ink.top_row < 0 || y < ink.top_row) ink.top_row = y;
+        ink.bottom_row = std::max<int>(ink.bottom_row, y);
+      }
+  return ink;
+}
+
+// The width of a space in the system's caption font.
+int CaptionSpaceWidth() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  HDC screen = GetDC(nullptr);
+  HFONT caption_font = CreateFontIndirectW(&metrics.lfCaptionFont);
+  HGDIOBJ old = SelectObject(screen, caption_font);
+  SIZE space{};
+  GetTextExtentPoint32W(screen, L" ", 1, &space);
+  SelectObject(screen, old);
+  DeleteObject(caption_font);
+  ReleaseDC(nullptr, screen);
+  return space.cx;
+}
+
 // A skin definition the tests may change (the skin component shares them).
 TDataSkinBorder& Border(TSkinData& data, TSkinBorderSide side) { return const_cast<TDataSkinBorder&>(data.Border(side)); }
 
@@ -31,6 +74,7 @@ TEST_F(FrameTest, TheMainWindowShowsIconCentredCaptionOnItsPlateAndCloseButtonIn
   TSkinData& data = DataOf(*form);
   ASSERT_EQ(skin->CaptionHeight(), 25);
   ASSERT_EQ(skin->BorderLeft(), 5);
+  ASSERT_EQ(skin->BorderRight(), 5);
   ASSERT_EQ(skin->BorderBottom(), 13);
   EXPECT_EQ(Width(ClientRectOf(h)), Width(client_before));
   EXPECT_EQ(Height(ClientRectOf(h)), Height(client_before));
@@ -93,6 +137,16 @@ TEST_F(FrameTest, TheMainWindowShowsIconCentredCaptionOnItsPlateAndCloseButtonIn
   for (int y = text.top; y < text.bottom; ++y)
     for (int x = text.left + 12; x < text.right - 12; ++x) ink += WindowPixel(h, x, y) == text_colour;
   EXPECT_GT(ink, 10) << "the caption text";
+  // The text sits in the middle of its plate, but for the caption's prefix
+  // of two spaces, one more than the space the plate was measured with: the
+  // plate left of the first inked column is one space wider than right of
+  // the last (give or take a pixel of the glyphs' side bearings).
+  const TInkColumns columns = InkColumns(skin->CaptionCache(), text, text_colour);
+  ASSERT_GE(columns.first, 0);
+  const int left_plate = columns.first - text.left;
+  const int right_plate = text.right - 1 - columns.last;
+  EXPECT_LE(std::abs(left_plate - right_plate - CaptionSpaceWidth()), 1)
+      << columns.first << ".." << columns.last << " on " << text.left << ".." << text.right;
 
   // The outline: the rounded top corners are cut, the edges and the bottom
   // corner pieces are kept.
@@ -146,6 +200,15 @@ TEST_F(FrameTest, ACaptionLongerThanTheTitleEndsTextRightClipBeforeTheEnd) {
   for (int y = 1; y < 24; ++y)
     for (int x = skin->TextRect().right; x < w - 24; ++x)
       ASSERT_EQ(BitmapPixel(cache, x, y), BitmapPixel(top, 50, y)) << x << "," << y;
+  // The text ends with the ellipsis: its last inked columns are dots on the
+  // base line, not the strokes of a cut "W" that reach up to the top.
+  RECT text = skin->TextRect();
+  text.left += DataOf(*form).Title().TxtBackLeft;
+  text.right -= DataOf(*form).Title().TxtBackRight;
+  const TInkColumns ink = InkColumns(cache, text, ColorToRGB(DataOf(*form).Colours().TitleTextActiveColor));
+  ASSERT_GE(ink.last, 0);
+  EXPECT_GT(ink.last, text.right - 16) << "the text runs up to the plate's end, but for part of a letter";
+  EXPECT_GT(ink.top_row, text.top + Height(text) / 2) << "rows " << ink.top_row << ".." << ink.bottom_row;
 }
 
 TEST_F(FrameTest, OnlyABottomBorderMarkedSeeThroughKeepsARectangularOutlineBuiltAgainAtEverySize) {
@@ -153,6 +216,7 @@ TEST_F(FrameTest, OnlyABottomBorderMarkedSeeThroughKeepsARectangularOutlineBuilt
   TSkinData& data = DataOf(*form);
   Border(data, sbLeft).Trans = 0;
   Border(data, sbRight).Trans = 0;
+  Border(data, sbTop).Trans = 0;
   Border(data, sbBottom).Trans = 1;
   TWinSkinForm* skin = Skin(*form);
   HWND h = form->Handle();
@@ -197,49 +261,40 @@ struct BoxSeen {
 };
 BoxSeen g_box;
 
+void CALLBACK ReadTheBoxAndCloseIt(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  HWND box = FindWindowW(L"#32770", nullptr);
+  auto* skin = dynamic_cast<TWinSkinForm*>(SkinManager().FindFormSkin(box));
+  if (skin && skin->LifeState() == kLifeActive) {
+    g_box.skinned = true;
+    g_box.width = Width(WindowRectOf(box));
+    g_box.client_width = Width(ClientRectOf(box));
+    HDC dc = GetWindowDC(box);
+    UniqueGdi<HRGN> outline(CreateRectRgn(0, 0, 0, 0));
+    if (GetWindowRgn(box, outline.get()) != ERROR) g_box.corner_cut = !PtInRegion(outline.get(), 0, 0);
+    for (const auto& b : skin->CaptionButtons()) {
+      if (b->Definition().Action != 0 || !b->Visible) continue;
+      // The cross of the close button: its middle pixel is the image's.
+      const TBitmap& image = b->Definition().Bitmap;
+      g_box.close_drawn = GetPixel(dc, b->Rect.left + 7, b->Rect.top + 6) == BitmapPixel(image, 7, 6);
+    }
+    g_box.plate_left = skin->TextRect().left;
+    ReleaseDC(box, dc);
+  }
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
 TEST_F(FrameTest, AMessageBoxTheProgramShowsIsSkinnedAndWidenedForItsCaption) {
   Owned<TFixedForm> form = ShowFormSkinnedByTheManager();
   g_box = BoxSeen{};
-  const UINT_PTR timer = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    HWND box = FindWindowW(L"#32770", nullptr);
-    auto* skin = dynamic_cast<TWinSkinForm*>(SkinManager().FindFormSkin(box));
-    if (skin && skin->LifeState() == kLifeActive) {
-      g_box.skinned = true;
-      g_box.width = Width(WindowRectOf(box));
-      g_box.client_width = Width(ClientRectOf(box));
-      HDC dc = GetWindowDC(box);
-      UniqueGdi<HRGN> outline(CreateRectRgn(0, 0, 0, 0));
-      if (GetWindowRgn(box, outline.get()) != ERROR) g_box.corner_cut = !PtInRegion(outline.get(), 0, 0);
-      for (const auto& b : skin->CaptionButtons()) {
-        if (b->Definition().Action != 0 || !b->Visible) continue;
-        // The cross of the close button: its middle pixel is the image's.
-        const TBitmap& image = b->Definition().Bitmap;
-        g_box.close_drawn = GetPixel(dc, b->Rect.left + 7, b->Rect.top + 6) == BitmapPixel(image, 7, 6);
-      }
-      g_box.plate_left = skin->TextRect().left;
-      ReleaseDC(box, dc);
-    }
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-  });
+  const UINT_PTR timer = SetTimer(nullptr, 0, 300, &ReadTheBoxAndCloseIt);
   ASSERT_NE(timer, 0u);
   const std::wstring caption = L"A caption much wider than the message it carries";
   MessageBoxW(form->Handle(), L"x", caption.c_str(), MB_OK);
   EXPECT_TRUE(g_box.skinned);
   EXPECT_EQ(g_box.width, g_box.client_width + 10);
   // Widened to (caption length + 7) spaces plus the frame and the text margins.
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  HDC screen = GetDC(nullptr);
-  HFONT caption_font = CreateFontIndirectW(&metrics.lfCaptionFont);
-  HGDIOBJ old = SelectObject(screen, caption_font);
-  SIZE space{};
-  GetTextExtentPoint32W(screen, L" ", 1, &space);
-  SelectObject(screen, old);
-  DeleteObject(caption_font);
-  ReleaseDC(nullptr, screen);
-  EXPECT_GE(g_box.width, (static_cast<int>(caption.size()) + 7) * space.cx + 10 + 60 + 60 + 24);
+  EXPECT_GE(g_box.width, (static_cast<int>(caption.size()) + 7) * CaptionSpaceWidth() + 10 + 60 + 60 + 24);
   EXPECT_TRUE(g_box.corner_cut);
   EXPECT_TRUE(g_box.close_drawn);
   EXPECT_GT(g_box.plate_left, 5);
