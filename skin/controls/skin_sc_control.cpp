@@ -42,7 +42,12 @@ void TSkinScControl::DrawSkin(HDC dc, const RECT& rect) {
   const TThumbMetrics metrics = SystemThumbMetrics();
   ControlBarGeometry(vertical ? Height(rect) : Width(rect), metrics, GetPropInt("Min"), GetPropInt("Max"),
                      GetPropInt("PageSize"), GetPropInt("Position"), geometry_);
-  DrawSkinBar(dc, rect, vertical, geometry_, pressed_part_, metrics.bar_width, *skin_data_, bar_bitmap_);
+  painter_.Draw(dc, rect, vertical, geometry_, pressed_part_, metrics.bar_width, *skin_data_);
+}
+
+void TSkinScControl::SkinChanged() {
+  painter_.Forget();
+  TSkinControl::SkinChanged();
 }
 
 }  // namespace hm

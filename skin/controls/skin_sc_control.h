@@ -3,8 +3,8 @@
 // drags by itself; its notifications repaint the skin.
 #pragma once
 
-#include "framework/ui/graphics/bitmap.h"
 #include "skin/controls/scroll_bar_layout.h"
+#include "skin/controls/skin_scroll_drawing.h"
 #include "skin/controls/skin_control.h"
 
 namespace hm {
@@ -20,11 +20,12 @@ class TSkinScControl : public TSkinControl {
 
   bool BeforeMessage(TMessage& message) override;
   void DrawSkin(HDC dc, const RECT& rect) override;
+  void SkinChanged() override;
 
  private:
   int pressed_part_ = kPartNone;
   TBarGeometry geometry_;
-  TBitmap bar_bitmap_;
+  TSkinBarPainter painter_;
 };
 
 }  // namespace hm

@@ -244,10 +244,20 @@ void TSkinScrollbar::DrawSkin(HDC dc, const RECT& rect) {
   const int b = GetSystemMetrics(SM_CXHSCROLL);
   // A bar whose scroll message is running is the control's to draw.
   if (place_.horz && !in_hscroll_ && HasArea(place_.horz_rect))
-    DrawSkinBar(dc, ToRect(place_.horz_rect), false, geometry_[0], pressed_part_, b, *skin_data_, bar_bitmap_);
+    horz_painter_.Draw(dc, ToRect(place_.horz_rect), false, geometry_[0], pressed_part_, b, *skin_data_);
   if (place_.vert && !in_vscroll_ && HasArea(place_.vert_rect))
-    DrawSkinBar(dc, ToRect(place_.vert_rect), true, geometry_[1], pressed_part_, b, *skin_data_, bar_bitmap_);
+    vert_painter_.Draw(dc, ToRect(place_.vert_rect), true, geometry_[1], pressed_part_, b, *skin_data_);
   if (place_.size_box) FillBackground(dc, ToRect(place_.size_box_rect));
+}
+
+}  // namespace hm
+
+namespace hm {
+
+void TSkinScrollbar::SkinChanged() {
+  horz_painter_.Forget();
+  vert_painter_.Forget();
+  TSkinControl::SkinChanged();
 }
 
 }  // namespace hm

@@ -6,8 +6,8 @@
 // the skinned bar after the control has worked.
 #pragma once
 
-#include "framework/ui/graphics/bitmap.h"
 #include "skin/controls/scroll_bar_layout.h"
+#include "skin/controls/skin_scroll_drawing.h"
 #include "skin/controls/skin_control.h"
 
 namespace hm {
@@ -28,6 +28,7 @@ class TSkinScrollbar : public TSkinControl {
   bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
   void DrawSkin(HDC dc, const RECT& rect) override;
+  void SkinChanged() override;
 
   int PressedPart() const { return pressed_part_; }
   bool Dragging() const { return dragging_; }
@@ -61,7 +62,8 @@ class TSkinScrollbar : public TSkinControl {
   SCROLLINFO scroll_info_[2]{};
   TBarGeometry geometry_[2];
   TBarsPlace place_;
-  TBitmap bar_bitmap_;
+  TSkinBarPainter horz_painter_;
+  TSkinBarPainter vert_painter_;
 };
 
 }  // namespace hm

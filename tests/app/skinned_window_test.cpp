@@ -60,9 +60,9 @@ class SkinnedWindowTest : public ::testing::Test {
   int BarPixelsNotFromTheSkin(HWND window, const TSkinScrollbar& skin, bool vertical) {
     const TPieceRect& bar = vertical ? skin.Place().vert_rect : skin.Place().horz_rect;
     TBitmap expected(bar.Width(), bar.Height());
-    TBitmap work;
-    DrawSkinBar(expected.Canvas().Handle(), RECT{0, 0, bar.Width(), bar.Height()}, vertical, skin.Geometry(vertical),
-                skin.PressedPart(), GetSystemMetrics(SM_CXHSCROLL), *form_->SkinData1, work);
+    TSkinBarPainter painter;
+    painter.Draw(expected.Canvas().Handle(), RECT{0, 0, bar.Width(), bar.Height()}, vertical, skin.Geometry(vertical),
+                 skin.PressedPart(), GetSystemMetrics(SM_CXHSCROLL), *form_->SkinData1);
     WindowDC dc(window, true);
     int differ = 0;
     for (int y = 0; y < bar.Height(); ++y)

@@ -29,16 +29,19 @@ TEST_F(ScrollSkinObjectsTest, TenThousandScrollAndRepaintCyclesLeaveTheCountsFla
   MakeOwned<TSkinComBox>(*form)->InitSkinHandle(combo, *data, &host, &host.ControlCanvas());
   HWND h = memo->Handle();
   int step = 0;
+  // The thumb moved and a scroll message, which repaints the bars; every
+  // tenth cycle a real line scroll of the memo, a thumb track and a repaint
+  // of all three windows.
   auto cycle = [&] {
-    const bool down = (step++ / 10) % 2 == 0;
-    SendMessageW(h, WM_VSCROLL, down ? SB_LINEDOWN : SB_LINEUP, 0);
-    SendMessageW(h, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, step % 20), 0);
+    ++step;
+    SCROLLINFO info{sizeof info, SIF_POS, 0, 0, 0, step % 30, 0};
+    SetScrollInfo(h, SB_VERT, &info, FALSE);
     SendMessageW(h, WM_VSCROLL, SB_ENDSCROLL, 0);
-    RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    if (step % 4 == 0) {
-      RedrawWindow(edit->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-      RedrawWindow(combo, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    }
+    if (step % 10 != 0) return;
+    SendMessageW(h, WM_VSCROLL, (step / 100) % 2 == 0 ? SB_LINEDOWN : SB_LINEUP, 0);
+    SendMessageW(h, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, step % 20), 0);
+    SendMessageW(h, WM_HSCROLL, SB_ENDSCROLL, 0);
+    for (HWND w : {h, edit->Handle(), combo}) RedrawWindow(w, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   };
   for (int i = 0; i < 40; ++i) cycle();
   Pump();
