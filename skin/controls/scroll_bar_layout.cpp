@@ -1,25 +1,12 @@
 #include "skin/controls/scroll_bar_layout.h"
 
 #include <algorithm>
-#include <cstdint>
 
 namespace hm {
 
 TArrowFrames ArrowFramesOf(bool vertical, int pressed_part) {
   if (vertical) return {pressed_part == kPartUpArrow ? 10 : 9, pressed_part == kPartDownArrow ? 14 : 13};
   return {pressed_part == kPartLeftArrow ? 2 : 1, pressed_part == kPartRightArrow ? 6 : 5};
-}
-
-int MulDivRound(int a, int b, int c) {
-  if (c == 0) return -1;
-  const std::int64_t product = static_cast<std::int64_t>(a) * b;
-  const bool negative = (product < 0) != (c < 0);
-  const std::int64_t n = product < 0 ? -product : product;
-  const std::int64_t d = c < 0 ? -static_cast<std::int64_t>(c) : c;
-  std::int64_t q = (n + d / 2) / d;
-  if (negative) q = -q;
-  if (q > INT32_MAX || q < INT32_MIN) return -1;
-  return static_cast<int>(q);
 }
 
 namespace {

@@ -4,6 +4,7 @@
 // rules are checked without a screen; the scroll-bar skins draw with them.
 #pragma once
 
+#include "framework/core/mul_div.h"
 #include "skin/controls/nine_part_layout.h"
 
 namespace hm {
@@ -26,10 +27,6 @@ struct TArrowFrames {
 // The two arrows of a bar as they are drawn now; a pressed arrow shows its
 // pressed frame.
 TArrowFrames ArrowFramesOf(bool vertical, int pressed_part);
-
-// Win32's MulDiv: a * b / c in 64 bits, rounded half away from zero; -1
-// when c is 0.
-int MulDivRound(int a, int b, int c);
 
 // What a bar holds (as a SCROLLINFO).
 struct TScrollData {

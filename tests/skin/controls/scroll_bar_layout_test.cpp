@@ -133,13 +133,5 @@ TEST(ScrollBarDrags, TheFarEndOfAPagedBarIsMaxMinusPagePlusOne) {
   EXPECT_EQ(ThumbDragStep(0, 42, free, unpaged).position, 25);
 }
 
-TEST(ScrollBarDrags, MulDivRoundsHalfAwayFromZeroAndRefusesZero) {
-  EXPECT_EQ(MulDivRound(3, 5, 2), 8);
-  EXPECT_EQ(MulDivRound(-3, 5, 2), -8);
-  EXPECT_EQ(MulDivRound(3, 5, -2), -8);
-  EXPECT_EQ(MulDivRound(7, 1, 0), -1);
-  EXPECT_EQ(MulDivRound(2000000000, 3, 4), 1500000000);
-}
-
 }  // namespace
 }  // namespace hm
