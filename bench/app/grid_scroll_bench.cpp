@@ -60,8 +60,6 @@ void Unskin(TFrmMain& form) {
     skin->UnSkin();
     FreeControlSkin(*skin);
   }
-  SetWindowPos(form.DBGridEh1->Handle(), nullptr, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   Settle();
 }
 

@@ -254,6 +254,12 @@ void TSkinScrollbar::DrawSkin(HDC dc, const RECT& rect) {
 
 namespace hm {
 
+void TSkinScrollbar::UnSkin() {
+  TSkinControl::UnSkin();
+  // Later, when the skin is gone: now it would paint itself again.
+  if (handle_ && IsWindow(handle_)) RedrawWindow(handle_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+}
+
 void TSkinScrollbar::SkinChanged() {
   horz_painter_.Forget();
   vert_painter_.Forget();

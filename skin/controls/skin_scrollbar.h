@@ -29,6 +29,8 @@ class TSkinScrollbar : public TSkinControl {
   void AfterMessage(TMessage& message) override;
   void DrawSkin(HDC dc, const RECT& rect) override;
   void SkinChanged() override;
+  // The system's own bars are drawn again at the next paint.
+  void UnSkin() override;
 
   int PressedPart() const { return pressed_part_; }
   bool Dragging() const { return dragging_; }

@@ -30,15 +30,15 @@ TEST_F(ScrollSkinObjectsTest, TenThousandScrollAndRepaintCyclesLeaveTheCountsFla
   HWND h = memo->Handle();
   int step = 0;
   // The thumb moved and a scroll message, which repaints the bars; every
-  // tenth cycle a real line scroll of the memo, a thumb track and a repaint
+  // 25th cycle a real line scroll of the memo, a thumb track and a repaint
   // of all three windows.
   auto cycle = [&] {
     ++step;
     SCROLLINFO info{sizeof info, SIF_POS, 0, 0, 0, step % 30, 0};
     SetScrollInfo(h, SB_VERT, &info, FALSE);
     SendMessageW(h, WM_VSCROLL, SB_ENDSCROLL, 0);
-    if (step % 10 != 0) return;
-    SendMessageW(h, WM_VSCROLL, (step / 100) % 2 == 0 ? SB_LINEDOWN : SB_LINEUP, 0);
+    if (step % 25 != 0) return;
+    SendMessageW(h, WM_VSCROLL, (step / 250) % 2 == 0 ? SB_LINEDOWN : SB_LINEUP, 0);
     SendMessageW(h, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, step % 20), 0);
     SendMessageW(h, WM_HSCROLL, SB_ENDSCROLL, 0);
     for (HWND w : {h, edit->Handle(), combo}) RedrawWindow(w, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);

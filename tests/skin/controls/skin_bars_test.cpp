@@ -173,6 +173,18 @@ TEST_F(BarSkinTest, ABarShorterThanTwoScrollBarWidthsGetsHalfLengthArrowsAndNoTr
   EXPECT_EQ(others, 0) << "only the two arrows (an odd pixel between them): no track, no thumb";
 }
 
+TEST_F(BarSkinTest, UnskinnedTheMemoShowsTheSystemsBarsAgain) {
+  TMemo* memo = AddMemo(10, 10, 200, 120, ssBoth, 40, 60);
+  auto* skin = SkinBars(*memo, true);
+  HWND h = memo->Handle();
+  const TBarsPlace p = skin->Place();
+  ASSERT_EQ(ArrowFrames(h, p), IdleArrows());
+  host.list.RemoveAll();
+  Pump(2);
+  EXPECT_EQ(ArrowFrames(h, p), (std::vector<int>{0, 0, 0, 0}));
+  EXPECT_NE(WindowPixel(h, Middle(p.size_box_rect).x, Middle(p.size_box_rect).y), kFace);
+}
+
 TEST_F(BarSkinTest, AMemoWithoutBarsShowsNoSkinnedBar) {
   TMemo* memo = AddMemo(10, 10, 160, 80, ssNone, 40);
   HWND h = memo->Handle();
