@@ -82,7 +82,8 @@ TBarsPlace PlaceBars(const TBarsFrame& f) {
   }
   if (f.horz && f.vert) {
     p.size_box = true;
-    p.size_box_rect = f.left_bar ? TPieceRect{a, h - a - b, a + b, h - a} : TPieceRect{w - a - b, h - a - b, w - a, h - a};
+    p.size_box_rect =
+        f.left_bar ? TPieceRect{a, h - a - b, a + b, h - a} : TPieceRect{w - a - b, h - a - b, w - a, h - a};
   }
   return p;
 }

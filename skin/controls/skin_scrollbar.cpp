@@ -67,6 +67,18 @@ void TSkinScrollbar::SetUp(bool handle_nc_buttons) {
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
+void TSkinScrollbar::UnSkin() {
+  TSkinControl::UnSkin();
+  // Later, when the skin is gone: now it would paint itself again.
+  if (handle_ && IsWindow(handle_)) RedrawWindow(handle_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+}
+
+void TSkinScrollbar::SkinChanged() {
+  horz_painter_.Forget();
+  vert_painter_.Forget();
+  TSkinControl::SkinChanged();
+}
+
 // ---- Messages
 
 bool TSkinScrollbar::BeforeMessage(TMessage& m) {
@@ -248,22 +260,6 @@ void TSkinScrollbar::DrawSkin(HDC dc, const RECT& rect) {
   if (place_.vert && !in_vscroll_ && HasArea(place_.vert_rect))
     vert_painter_.Draw(dc, ToRect(place_.vert_rect), true, geometry_[1], pressed_part_, b, *skin_data_);
   if (place_.size_box) FillBackground(dc, ToRect(place_.size_box_rect));
-}
-
-}  // namespace hm
-
-namespace hm {
-
-void TSkinScrollbar::UnSkin() {
-  TSkinControl::UnSkin();
-  // Later, when the skin is gone: now it would paint itself again.
-  if (handle_ && IsWindow(handle_)) RedrawWindow(handle_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
-}
-
-void TSkinScrollbar::SkinChanged() {
-  horz_painter_.Forget();
-  vert_painter_.Forget();
-  TSkinControl::SkinChanged();
 }
 
 }  // namespace hm

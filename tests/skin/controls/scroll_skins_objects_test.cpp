@@ -41,7 +41,8 @@ TEST_F(ScrollSkinObjectsTest, TenThousandScrollAndRepaintCyclesLeaveTheCountsFla
     SendMessageW(h, WM_VSCROLL, (step / 250) % 2 == 0 ? SB_LINEDOWN : SB_LINEUP, 0);
     SendMessageW(h, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, step % 20), 0);
     SendMessageW(h, WM_HSCROLL, SB_ENDSCROLL, 0);
-    for (HWND w : {h, edit->Handle(), combo}) RedrawWindow(w, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    for (HWND w : {h, edit->Handle(), combo})
+      RedrawWindow(w, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   };
   for (int i = 0; i < 40; ++i) cycle();
   Pump();

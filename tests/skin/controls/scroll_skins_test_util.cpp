@@ -47,7 +47,8 @@ TMemo* ScrollSkinsTest::AddMemo(int x, int y, int w, int h, TScrollStyle bars, i
   memo->SetWordWrap(false);
   memo->SetScrollBars(bars);
   std::string text;
-  for (int i = 0; i < lines; ++i) text += std::to_string(i) + std::string(static_cast<std::size_t>(width), 'x') + "\r\n";
+  for (int i = 0; i < lines; ++i)
+    text += std::to_string(i) + std::string(static_cast<std::size_t>(width), 'x') + "\r\n";
   memo->SetText(text);
   form->Show();
   // From the top, as a memo is read.

@@ -30,8 +30,8 @@ struct EditSkinTest : ScrollSkinsTest {
     return skin;
   }
   HWND NativeCombo(DWORD ex_style) {
-    HWND combo = CreateWindowExW(ex_style, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 10, 200, 140, 200,
-                                 form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND combo = CreateWindowExW(ex_style, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 10, 200, 140,
+                                 200, form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"区号"));
     SendMessageW(combo, CB_SETCURSEL, 0, 0);
     return combo;
