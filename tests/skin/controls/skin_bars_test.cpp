@@ -133,6 +133,37 @@ TEST_F(BarSkinTest, AThumbDraggedToTheFarEndOfAPagedBarGivesMaxMinusPagePlusOne)
   EXPECT_EQ(RedOf(WindowPixel(h, grab.x, p.vert_rect.bottom - g.arrow_size - 2)), kVertThumbRed);
 }
 
+TEST_F(BarSkinTest, ADragWhoseCaptureIsTakenAwayEndsWhereItStands) {
+  TMemo* memo = AddMemo(10, 10, 200, 150, ssVertical, 80);
+  HWND h = memo->Handle();
+  std::vector<std::pair<int, int>> scrolls;
+  TLayerToken spy = memo->WindowProc().Insert([&](TMessage& m, const TCallNext& next) {
+    if (m.Msg == WM_VSCROLL) scrolls.emplace_back(LOWORD(m.WParam), HIWORD(m.WParam));
+    next(m);
+  });
+  auto* skin = SkinBars(*memo, true);
+  const TBarsPlace& p = skin->Place();
+  const TBarGeometry g = skin->Geometry(true);
+  const POINT at = ToScreen(h, POINT{(p.vert_rect.left + p.vert_rect.right) / 2,
+                                     p.vert_rect.top + g.arrow_size + g.thumb_size / 2});
+  POINT client = at;
+  ScreenToClient(h, &client);
+  PostMessageW(h, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.x, client.y + 30));
+  PostMessageW(h, WM_CANCELMODE, 0, 0);  // the capture goes
+  PostMessageW(h, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.x, client.y + 3000));
+  PostMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y + 3000));
+  SendMessageW(h, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(at.x, at.y));
+  EXPECT_FALSE(skin->Dragging());
+  Pump(2);
+  ASSERT_GE(scrolls.size(), 3u);
+  const std::size_t n = scrolls.size();
+  EXPECT_EQ(scrolls[n - 3].first, SB_THUMBTRACK);
+  EXPECT_EQ(scrolls[n - 2], (std::pair<int, int>{SB_THUMBPOSITION, scrolls[n - 3].second}));
+  EXPECT_EQ(scrolls[n - 1].first, SB_ENDSCROLL);
+  EXPECT_GT(scrolls[n - 2].second, 0);
+  EXPECT_LT(GetScrollPos(h, SB_VERT), 40) << "the moves after the capture went were not the drag's";
+}
+
 TEST_F(BarSkinTest, WithoutNcButtonsThePressOnTheThumbIsTheSystems) {
   TMemo* memo = AddMemo(10, 10, 200, 150, ssVertical, 80);
   HWND h = memo->Handle();
