@@ -32,15 +32,30 @@ void TSkinComBox::AfterMessage(TMessage& m) {
       mouse_state_ &= ~kMousePressed;
       PaintSkin(nullptr);
       return;
-    case CM_MOUSEENTER:
-    case CM_MOUSELEAVE:
-      if (!enabled_) return;
-      if (m.Msg == CM_MOUSEENTER) mouse_state_ |= kMouseHot;
-      else mouse_state_ &= ~kMouseHot;
-      PaintSkin(nullptr);
+    // The framework sends no mouse-enter or -leave notifications: the
+    // skin follows the pointer itself, as the button skins do.
+    case WM_MOUSEMOVE:
+      if (!tracking_leave_) {
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, handle_, 0};
+        tracking_leave_ = TrackMouseEvent(&track) != FALSE;
+      }
+      if (!(mouse_state_ & kMouseHot)) SetHot(true);
       return;
+    case WM_MOUSELEAVE:
+      tracking_leave_ = false;
+      SetHot(false);
+      return;
+    case CM_MOUSEENTER:
+    case CM_MOUSELEAVE: SetHot(m.Msg == CM_MOUSEENTER); return;
     default: TSkinControl::AfterMessage(m);
   }
+}
+
+void TSkinComBox::SetHot(bool hot) {
+  if (!enabled_) return;
+  if (hot) mouse_state_ |= kMouseHot;
+  else mouse_state_ &= ~kMouseHot;
+  PaintSkin(nullptr);
 }
 
 void TSkinComBox::DrawSkin(HDC dc, const RECT& rect) {

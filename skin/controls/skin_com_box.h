@@ -28,10 +28,12 @@ class TSkinComBox : public TSkinControl {
 
  private:
   void DrawSimple(HDC dc, const RECT& rect, const TDataSkinObject& button);
+  void SetHot(bool hot);
 
   DWORD style_ = 0;
   DWORD ex_style_ = 0;
   int last_button_frame_ = 0;
+  bool tracking_leave_ = false;
 };
 
 }  // namespace hm

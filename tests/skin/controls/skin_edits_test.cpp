@@ -126,6 +126,13 @@ TEST_F(EditSkinTest, AComboBoxDrawsItsButtonAtTheRightOrMirroredAtTheLeft) {
   EXPECT_EQ(RedOf(WindowPixel(left, w / 2, 0)), kSunkRed);
   EXPECT_NE(RedOf(WindowPixel(left, w / 2, y)), kSunkRed);
 
+  // Hot while the pointer is over it: frame 4, the mirrored strip's first.
+  SendMessageW(left, WM_MOUSEMOVE, 0, MAKELPARAM(w / 2, y));
+  EXPECT_EQ(left_skin->LastButtonFrame(), 1);
+  EXPECT_EQ(FrameOf(WindowPixel(left, 3, y), kComboFrameWidth), 4);
+  SendMessageW(left, WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(left_skin->LastButtonFrame(), 4);
+
   // Pressed: frame 2, which the mirrored strip holds as its third.
   SendMessageW(left, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, y));
   EXPECT_EQ(left_skin->LastButtonFrame(), 3);
