@@ -7,11 +7,9 @@
 #include <functional>
 #include <vector>
 
-namespace hm {
+#include "framework/core/mul_div.h"
 
-// a * b / c rounded to the nearest integer, halves away from zero (as the
-// system's MulDiv); -1 when c is 0, as MulDiv answers then.
-int MulDivRound(int a, int b, int c);
+namespace hm {
 
 // A width within a column's bounds: MaxWidth first (when positive), then
 // MinWidth (when positive); never negative.

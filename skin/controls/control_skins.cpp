@@ -14,6 +14,11 @@
 #include "skin/controls/skin_tab_set.h"
 #include "skin/controls/skin_track_bar.h"
 #include "skin/controls/skin_up_down.h"
+#include "skin/controls/skin_com_box.h"
+#include "skin/controls/skin_edit.h"
+#include "skin/controls/skin_sc_control.h"
+#include "skin/controls/skin_scrollbar.h"
+#include "skin/controls/skin_sizer.h"
 
 namespace hm {
 
@@ -21,6 +26,7 @@ void RegisterControlSkins() {
   RegisterClasses<TSkinControl, TSkinBox, TSkinButton, TSkinBitButton, TSkinSpeedButton, TSkinCheckBox,
                   TSkinRadioButton, TSkinUpDown, TSkinProgress, TSkinTrackBar>();
   RegisterClasses<TSkinTab, TSkinTab31, TSkinGroupBox>();
+  RegisterClasses<TSkinEdit, TSkinComBox, TSkinScrollbar, TSkinScControl, TSkinSizer>();
 }
 
 }  // namespace hm

@@ -8,6 +8,7 @@
 #include "framework/ui/forms/form.h"
 #include "framework/ui/platform/rect.h"
 #include "skin/controls/skin_control.h"
+#include "skin/controls/skin_scrollbar.h"
 #include "skin/controls/skin_speed_button.h"
 #include "skin/core/control_skin_choice.h"
 #include "skin/core/skin_manage.h"
@@ -268,9 +269,10 @@ void TWinSkinForm::SkinComponent(TComponent& component, TComponent& container) {
           case TSkinAttach::AttachGraphic:
             if (auto* speed = dynamic_cast<TSkinSpeedButton*>(skin)) speed->AttachGraphic(this, data, &control_canvas_);
             break;
-          // The scroll-bar skin brings its own attach operation; until it
-          // exists the control stays as it is.
-          case TSkinAttach::InitScrollbarSkin: break;
+          case TSkinAttach::InitScrollbarSkin:
+            if (auto* bars = dynamic_cast<TSkinScrollbar*>(skin))
+              bars->InitScrollbarSkin(control, data, choice.handle_nc_buttons, this, &control_canvas_);
+            break;
         }
       } catch (...) {
         // Not attached: freed below.

@@ -1,5 +1,6 @@
-// A form with every control the button, box, spin and bar skins serve,
-// skinned with kolvane through the engine, for screenshots of their looks:
+// A form with every control the button, box, spin, bar, edit, combo and
+// scroll-bar skins serve, skinned with kolvane through the engine, for
+// screenshots of their looks:
 //
 //   control_skins_showcase.exe SECONDS [normal|hot|pressed|focus|msgbox]
 //
@@ -12,6 +13,9 @@
 
 #include "framework/ui/controls/buttons.h"
 #include "framework/ui/controls/check_box.h"
+#include "framework/ui/controls/edits.h"
+#include "framework/ui/controls/list_controls.h"
+#include "framework/ui/controls/memo.h"
 #include "framework/ui/controls/range_controls.h"
 #include "framework/ui/controls/std_controls.h"
 #include "framework/ui/forms/application.h"
@@ -89,12 +93,13 @@ int main(int argc, char** argv) {
   auto* form = Application().CreateForm<TForm>();
   form->SetCaption("控件皮肤");
   form->SetBorderStyle(bsSingle);
-  form->SetBounds(120, 80, 470, 330);
+  form->SetBounds(120, 80, 470, 430);
   auto* data = MakeOwned<TSkinData>(*form);
   test::LoadKolvaneSkin(*data);
   data->Skin3rd()->Add("TCheckBox=checkbox");
   data->Skin3rd()->Add("TRadioButton=radiobutton");
   data->Skin3rd()->Add("TProgressBar=progress");
+  data->Skin3rd()->Add("TComboBox=combobox");
 
   auto* ok = Add<TButton>(*form, 16, 16, 75, 25, "确定");
   ok->SetDefault(true);
@@ -124,6 +129,20 @@ int main(int argc, char** argv) {
   bar->SetPosition(60);
   auto* track = Add<TTrackBar>(*form, 16, 190, 414, 32);
   track->SetPosition(4);
+
+  Add<TEdit>(*form, 16, 236, 120, 21)->SetText("0755");
+  auto* combo = Add<TComboBox>(*form, 16, 266, 120, 21);
+  combo->Items()->Add("区号");
+  combo->SetItemIndex(0);
+  auto* both = Add<TMemo>(*form, 150, 236, 150, 100);
+  both->SetWordWrap(false);
+  both->SetScrollBars(ssBoth);
+  auto* tall = Add<TMemo>(*form, 310, 236, 120, 100);
+  tall->SetScrollBars(ssVertical);
+  std::string text;
+  for (int i = 1; i <= 40; ++i) text += std::to_string(i) + " 北京市东城区 100010 010 河北省石家庄市\r\n";
+  both->SetText(text);
+  tall->SetText(text);
 
   data->SetActive(true);
   data->Loaded();
