@@ -38,14 +38,15 @@ namespace {
 TMenuTracking g_track;
 constexpr int kNativeTextLength = 80;
 
-std::string NativeText(HMENU menu, UINT position) {
+// `item` is a position or, with `by_position` false, a command.
+std::string NativeText(HMENU menu, UINT item, bool by_position = true) {
   wchar_t text[kNativeTextLength + 1] = {};
   MENUITEMINFOW info{};
   info.cbSize = sizeof info;
   info.fMask = MIIM_STRING;
   info.dwTypeData = text;
   info.cch = kNativeTextLength;
-  if (!GetMenuItemInfoW(menu, position, TRUE, &info)) return {};
+  if (!GetMenuItemInfoW(menu, item, by_position ? TRUE : FALSE, &info)) return {};
   return Narrow(text);
 }
 
@@ -219,14 +220,7 @@ std::string TrackedItemText(HMENU tracked, UINT command) {
     if (id == command) return text;
   }
   if (!tracked) return {};
-  wchar_t text[kNativeTextLength + 1] = {};
-  MENUITEMINFOW info{};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_STRING;
-  info.dwTypeData = text;
-  info.cch = kNativeTextLength;
-  if (!GetMenuItemInfoW(tracked, command, FALSE, &info)) return {};
-  return Narrow(text);
+  return NativeText(tracked, command, false);
 }
 
 int TWinSkinMenu::CurrentIndex() { return g_track.index; }
