@@ -27,7 +27,7 @@ struct TMenuTracking {
   POINT last{};
   bool first_seen = false;
   bool switching = false;
-  HHOOK hook = nullptr;
+  UniqueHook hook;
   // Items given the owner-drawn type for this tracking, to be given back.
   std::vector<std::pair<HMENU, UINT>> owner_drawn;
   std::vector<std::pair<UINT, std::string>> texts;
@@ -151,7 +151,7 @@ LRESULT CALLBACK MenuFilterProc(int code, WPARAM wparam, LPARAM lparam) {
       msg->wParam = VK_LEFT;
     }
   }
-  const LRESULT next = CallNextHookEx(g_track.hook, code, wparam, lparam);
+  const LRESULT next = CallNextHookEx(g_track.hook.get(), code, wparam, lparam);
   if (next || code != MSGF_MENU || !msg || !bar) return next;
   try {
     if (!g_track.first_seen) {
@@ -202,12 +202,11 @@ void InstallFilter() {
   g_track.first_seen = false;
   g_track.switching = false;
   GetCursorPos(&g_track.last);
-  g_track.hook = SetWindowsHookExW(WH_MSGFILTER, &MenuFilterProc, nullptr, GetCurrentThreadId());
+  g_track.hook.reset(SetWindowsHookExW(WH_MSGFILTER, &MenuFilterProc, nullptr, GetCurrentThreadId()));
 }
 
 void RemoveFilter() {
-  if (g_track.hook) UnhookWindowsHookEx(g_track.hook);
-  g_track.hook = nullptr;
+  g_track.hook.reset();
   g_track.index = -1;
   g_track.first_seen = false;
   g_track.bar = nullptr;
