@@ -28,11 +28,6 @@ void Unlist(std::vector<const T*>& list, const T* item) {
   list.erase(std::remove(list.begin(), list.end(), item), list.end());
 }
 
-bool IsNT4Platform() {
-  const DWORD version = GetVersion();
-  return !(version & 0x80000000u) && LOBYTE(LOWORD(version)) == 4;
-}
-
 }  // namespace
 
 // ---- The form's popup menus

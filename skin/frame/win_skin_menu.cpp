@@ -102,16 +102,6 @@ bool HasAccelerator(const std::string& caption, WPARAM key) {
   return false;
 }
 
-bool IsNT4() {
-  OSVERSIONINFOW version{};
-  version.dwOSVersionInfoSize = sizeof version;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  if (!GetVersionExW(&version)) return false;
-#pragma GCC diagnostic pop
-  return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion == 4;
-}
-
 // The deepest highlighted item under the tracked drop-down: the list it is
 // in and its submenu. The menu loop keeps the highlight in the items'
 // state, which is what the arrow keys act on.
@@ -220,6 +210,11 @@ std::string TrackedItemText(HMENU tracked, UINT command) {
   }
   if (!tracked) return {};
   return NativeText(tracked, command, false);
+}
+
+bool IsNT4Platform() {
+  const DWORD version = GetVersion();
+  return !(version & 0x80000000u) && LOBYTE(LOWORD(version)) == 4;
 }
 
 int TWinSkinMenu::CurrentIndex() { return g_track.index; }
@@ -471,7 +466,7 @@ void TWinSkinMenu::OpenItem(TMenuBtn& item) {
   RECT window_rect{};
   GetWindowRect(window, &window_rect);
   const POINT at{item.Rect.left + window_rect.left, item.Rect.bottom + window_rect.top};
-  if (!IsNT4()) MakeOwnerDrawn(sub, 0);
+  if (!IsNT4Platform()) MakeOwnerDrawn(sub, 0);
   form_.SetMenuTracking(true);
   if (TSkinManage* manager = ExistingSkinManager()) manager->SetMenuBarDropDown(true);
   form_.SetTrackedPopup(sub);

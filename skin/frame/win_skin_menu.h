@@ -47,6 +47,8 @@ class TMenuBtn : public TNCObject {
 // 80 characters): read before the items became owner-drawn, as the system
 // may answer no text for an owner-drawn item.
 std::string TrackedItemText(HMENU tracked, UINT command);
+// Windows NT 4, where some menus keep the system's drawing.
+bool IsNT4Platform();
 
 class TWinSkinMenu {
  public:
