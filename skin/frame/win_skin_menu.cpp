@@ -275,6 +275,16 @@ void TWinSkinMenu::DetachNative() {
   if (GetMenu(form_.Handle())) SetMenu(form_.Handle(), nullptr);
 }
 
+void TWinSkinMenu::ItemsFromFramework(TMainMenu& menu) {
+  TMenuItem& root = *menu.Items();
+  for (int i = 0; i < root.Count(); ++i) {
+    auto button = std::make_unique<TMenuBtn>(form_, *this, i);
+    FillFromItem(*button, *root.Items(i));
+    items_.push_back(std::move(button));
+  }
+  DetachNative();
+}
+
 void TWinSkinMenu::BuildFromForm() {
   if (HMENU menu = GetMenu(form_.Handle())) native_menu_ = menu;
   if (!native_menu_) return;
@@ -287,13 +297,7 @@ void TWinSkinMenu::BuildFromForm() {
   if (!menu) return;
   form_.SetHotObject(nullptr);
   items_.clear();
-  TMenuItem& root = *menu->Items();
-  for (int i = 0; i < root.Count(); ++i) {
-    auto button = std::make_unique<TMenuBtn>(form_, *this, i);
-    FillFromItem(*button, *root.Items(i));
-    items_.push_back(std::move(button));
-  }
-  DetachNative();
+  ItemsFromFramework(*menu);
 }
 
 void TWinSkinMenu::RebuildFromForm() {
@@ -308,13 +312,7 @@ void TWinSkinMenu::RebuildFromForm() {
   items_.clear();
   TMainMenu* menu = Menu();
   if (!menu || menu->Items()->Count() == 0) return;
-  TMenuItem& root = *menu->Items();
-  for (int i = 0; i < root.Count(); ++i) {
-    auto button = std::make_unique<TMenuBtn>(form_, *this, i);
-    FillFromItem(*button, *root.Items(i));
-    items_.push_back(std::move(button));
-  }
-  DetachNative();
+  ItemsFromFramework(*menu);
 }
 
 void TWinSkinMenu::RebuildFromNative(HMENU menu) {

@@ -93,6 +93,8 @@ class TWinSkinMenu {
   friend struct TMenuTracking;
   void FillFromItem(TMenuBtn& button, TMenuItem& item);
   void DetachNative();
+  // A button for each top item of `menu`; the window's native menu goes.
+  void ItemsFromFramework(TMainMenu& menu);
   // The caption of an item into the bar's bitmap (or window) in rect.
   void DrawCaption(HDC dc, const TMenuBtn& item, const RECT& rect);
   bool RightToLeft() const;
