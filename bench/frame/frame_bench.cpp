@@ -9,62 +9,29 @@
 #include <cstdio>
 #include <string>
 
+#include "bench/frame/frame_bench_util.h"
 #include "bench/medians.h"
-#include "framework/core/stream.h"
-#include "framework/ui/forms/application.h"
-#include "framework/ui/forms/form.h"
-#include "framework/ui/platform/win32.h"
-#include "skin/core/skin_messages.h"
-#include "skin/core/win_skin_data.h"
-#include "skin/frame/skin_engine.h"
-#include "skin/frame/win_skin_form.h"
 
 namespace {
 
 using namespace hm;
+using bench::Pump;
 using bench::TMedians;
 using Clock = std::chrono::steady_clock;
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
 
 class TBenchWindow {
  public:
   explicit TBenchWindow(bool skinned) {
-    static bool started = false;
-    if (!started) {
-      Application().Initialize();
-      InstallSkinEngine();
-      started = true;
-    }
+    bench::StartSkinEngine();
     form_ = MakeRoot<TForm>();
     form_->SetBorderIcons(TBorderIcons{biSystemMenu});
     form_->SetCaption("Haomiso");
     form_->SetBounds(60, 60, 303, 335);
     auto* data = MakeOwned<TSkinData>(*form_);
-    TMemoryStream archive;
-    archive.LoadFromFile(KOLVANE_ARCHIVE);
-    const std::string_view bytes = archive.Bytes();
-    TMemoryStream stream;
-    const auto size = static_cast<std::int32_t>(bytes.size());
-    stream.Write(&size, sizeof size);
-    stream.Write(bytes.data(), bytes.size());
-    stream.Seek(0, TSeekOrigin::soBeginning);
-    data->ReadSkinStream(stream);  // loads it
+    bench::LoadKolvane(*data);
     form_->Show();
     Pump();
-    if (skinned) {
-      skin_ = MakeOwned<TWinSkinForm>(*form_);
-      skin_->SetHandle(form_->Handle());
-      skin_->AttachForm(*data, *form_);
-      SendMessageW(form_->Handle(), WM_SKINSTART, 0, 1000);
-      Pump();
-    }
+    if (skinned) skin_ = bench::SkinFrame(*form_, *data);
   }
   HWND Handle() const { return form_->Handle(); }
   TWinSkinForm* Skin() const { return skin_; }

@@ -8,55 +8,28 @@
 #include <chrono>
 #include <string>
 
+#include "bench/frame/frame_bench_util.h"
 #include "bench/medians.h"
-#include "framework/core/stream.h"
-#include "framework/ui/forms/application.h"
-#include "framework/ui/forms/form.h"
 #include "framework/ui/menus/menus.h"
 #include "framework/ui/platform/handles.h"
-#include "framework/ui/platform/win32.h"
-#include "skin/core/skin_messages.h"
-#include "skin/core/win_skin_data.h"
 #include "skin/frame/menu_item_drawing.h"
-#include "skin/frame/skin_engine.h"
-#include "skin/frame/win_skin_form.h"
 #include "skin/frame/win_skin_menu.h"
 
 namespace {
 
 using namespace hm;
+using bench::Pump;
 using bench::TMedians;
 using Clock = std::chrono::steady_clock;
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
 
 class TMenuWindow {
  public:
   TMenuWindow() {
-    static bool started = false;
-    if (!started) {
-      Application().Initialize();
-      InstallSkinEngine();
-      started = true;
-    }
+    bench::StartSkinEngine();
     form_ = MakeRoot<TForm>();
     form_->SetBounds(60, 60, 400, 300);
     data_ = MakeOwned<TSkinData>(*form_);
-    TMemoryStream archive;
-    archive.LoadFromFile(KOLVANE_ARCHIVE);
-    const std::string_view bytes = archive.Bytes();
-    TMemoryStream stream;
-    const auto size = static_cast<std::int32_t>(bytes.size());
-    stream.Write(&size, sizeof size);
-    stream.Write(bytes.data(), bytes.size());
-    stream.Seek(0, TSeekOrigin::soBeginning);
-    data_->ReadSkinStream(stream);
+    bench::LoadKolvane(*data_);
     auto* menu = MakeOwned<TMainMenu>(*form_);
     for (const char* caption : {"&File", "&Edit", "&View", "&Go", "&Tools", "&Help"}) {
       auto* top = MakeOwned<TMenuItem>(*form_);
@@ -70,11 +43,7 @@ class TMenuWindow {
     form_->Show();
     form_->SetMenu(menu);
     Pump();
-    skin_ = MakeOwned<TWinSkinForm>(*form_);
-    skin_->SetHandle(form_->Handle());
-    skin_->AttachForm(*data_, *form_);
-    SendMessageW(form_->Handle(), WM_SKINSTART, 0, 1000);
-    Pump();
+    skin_ = bench::SkinFrame(*form_, *data_);
   }
   HWND Handle() const { return form_->Handle(); }
   TWinSkinForm& Skin() const { return *skin_; }

@@ -102,29 +102,32 @@ void TSkinTab::PrepareBitmaps() {
   }
 }
 
-HWND TSkinTab::ScrollButtons() {
-  if (!handle_ || !skin_data_) return nullptr;
-  HWND buttons = FindWindowExW(handle_, nullptr, UPDOWN_CLASSW, nullptr);
+HWND SkinTabScrollButtons(TSkinControl& tab, TSkinUpDown*& current, bool horizontal) {
+  if (!tab.Handle() || !tab.SkinData()) return nullptr;
+  HWND buttons = FindWindowExW(tab.Handle(), nullptr, UPDOWN_CLASSW, nullptr);
   if (!buttons) return nullptr;
   // A skin whose window went (the control made new buttons) gives way.
-  if (up_down_ && (up_down_->Handle() != buttons || up_down_->State() == kControlSkinDead)) {
-    FreeComponent(*up_down_);  // Notification clears up_down_
+  if (current && (current->Handle() != buttons || current->State() == kControlSkinDead)) {
+    tab.FreeComponent(*current);  // the owner's Notification clears current
   }
-  if (!up_down_) {
-    auto* skin = MakeOwned<TSkinUpDown>(*this);
+  if (!current) {
+    auto* skin = MakeOwned<TSkinUpDown>(tab);
+    skin->SetHorizontal(horizontal);
     try {
-      skin->InitSkinHandle(buttons, *skin_data_, form_skin_, canvas_);
+      skin->InitSkinHandle(buttons, *tab.SkinData(), tab.FormSkin(), tab.Canvas());
     } catch (...) {
       // Not subclassed: the buttons keep their own look.
     }
     if (skin->Attached()) {
-      up_down_ = skin;
+      current = skin;
     } else {
-      FreeComponent(*skin);
+      tab.FreeComponent(*skin);
     }
   }
   return buttons;
 }
+
+HWND TSkinTab::ScrollButtons() { return SkinTabScrollButtons(*this, up_down_, false); }
 
 void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
   const TDataSkinBorder* d = Definition();

@@ -23,6 +23,14 @@ constexpr int kTabFrameCount = 5;
 constexpr int kTabNormal = 1;
 constexpr int kTabSelected = 2;
 
+// The skin of the scroll buttons (an up-down window) inside `tab`'s
+// window, owned by `tab` and recorded in `current`, which `tab`'s
+// Notification clears when it goes. Made the first time the buttons are
+// met and made anew when the control replaced them. Returns the buttons'
+// window (null when there are none); their skin stays null when they could
+// not be subclassed.
+HWND SkinTabScrollButtons(TSkinControl& tab, TSkinUpDown*& current, bool horizontal);
+
 class TSkinTab : public TSkinControl {
   HM_CLASS(TSkinTab, TSkinControl)
 

@@ -68,25 +68,8 @@ bool TSkinTab31::BeforeMessage(TMessage& m) {
 }
 
 HWND TSkinTab31::VisibleScroller() {
-  if (!handle_ || !skin_data_) return nullptr;
-  HWND buttons = FindWindowExW(handle_, nullptr, UPDOWN_CLASSW, nullptr);
-  if (!buttons) return nullptr;
-  if (up_down_ && (up_down_->Handle() != buttons || up_down_->State() == kControlSkinDead)) FreeComponent(*up_down_);
-  if (!up_down_) {
-    auto* skin = MakeOwned<TSkinUpDown>(*this);
-    skin->SetHorizontal(true);
-    try {
-      skin->InitSkinHandle(buttons, *skin_data_, form_skin_, canvas_);
-    } catch (...) {
-      // Not subclassed: the buttons keep their own look.
-    }
-    if (skin->Attached()) {
-      up_down_ = skin;
-    } else {
-      FreeComponent(*skin);
-    }
-  }
-  return IsWindowVisible(buttons) ? buttons : nullptr;
+  HWND buttons = SkinTabScrollButtons(*this, up_down_, true);
+  return buttons && IsWindowVisible(buttons) ? buttons : nullptr;
 }
 
 void TSkinTab31::DrawSkin(HDC dc, const RECT& rect) {

@@ -28,20 +28,6 @@ void Unlist(std::vector<const T*>& list, const T* item) {
   list.erase(std::remove(list.begin(), list.end(), item), list.end());
 }
 
-void MarkDropDowns() {
-  if (TSkinManage* manager = ExistingSkinManager()) manager->MarkMenuBarDropDowns();
-}
-
-bool HasMenuItemSkin(const TSkinData& data) {
-  const TDataSkinObject* skin = data.Section(ssMenuItem);
-  return skin && !skin->Bitmap.Empty();
-}
-
-bool IsNT4Platform() {
-  const DWORD version = GetVersion();
-  return !(version & 0x80000000u) && LOBYTE(LOWORD(version)) == 4;
-}
-
 }  // namespace
 
 // ---- The form's popup menus
@@ -193,8 +179,8 @@ void TWinSkinForm::WMMeasureItem(TMessage& message) {
       const std::string text = TrackedItemText(tracked_popup_, measure->itemID);
       RECT r{0, 0, 0, 0};
       canvas.DrawText(text.empty() ? " " : text, r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
-      const TDataSkinObject* skin = skin_data_->Section(ssMenuItem);
-      const int left = skin && !skin->Bitmap.Empty() ? skin->LeftWidth : 0;
+      const TDataSkinObject* skin = MenuItemSkin(*skin_data_);
+      const int left = skin ? skin->LeftWidth : 0;
       measure->itemWidth = static_cast<UINT>(std::max<LONG>((text.empty() ? 0 : r.right - r.left) + 26 + left, 0));
       measure->itemHeight = text.empty() ? 8u : static_cast<UINT>(r.bottom - r.top + 4);
     }
@@ -225,7 +211,7 @@ void TWinSkinForm::WMDrawItem(TMessage& message) {
     const TMenuItemSkin skin{*skin_data_, bar_menu};
     TMenuItem* item = form_ && bar_menu ? bar_menu->FindItem(draw->itemID, fkCommand) : nullptr;
     if (item) {
-      if (HasMenuItemSkin(*skin_data_)) {
+      if (MenuItemSkin(*skin_data_)) {
         DrawSkinnedItem(skin, *item, canvas, selected, draw->rcItem);
       } else {
         DrawFlatItem(skin, *item, canvas, selected, draw->rcItem);

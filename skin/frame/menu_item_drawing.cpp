@@ -25,18 +25,9 @@ constexpr int kFrameSeparator = 2;
 constexpr int kFrameSelected = 4;
 constexpr int kGlyph = 16;
 
-const TDataSkinObject* MenuItemSkin(const TSkinData& data) {
-  const TDataSkinObject* skin = data.Section(ssMenuItem);
-  return skin && !skin->Bitmap.Empty() ? skin : nullptr;
-}
-
 int LeftWidthOf(const TSkinData& data) {
   const TDataSkinObject* skin = MenuItemSkin(data);
   return skin ? skin->LeftWidth : 0;
-}
-
-void MarkDropDowns() {
-  if (TSkinManage* manager = ExistingSkinManager()) manager->MarkMenuBarDropDowns();
 }
 
 
@@ -148,6 +139,15 @@ RECT CentredText(const TSkinData& data, TMenuItem& item, TCanvas& canvas, bool s
 }
 
 }  // namespace
+
+const TDataSkinObject* MenuItemSkin(const TSkinData& data) {
+  const TDataSkinObject* skin = data.Section(ssMenuItem);
+  return skin && !skin->Bitmap.Empty() ? skin : nullptr;
+}
+
+void MarkDropDowns() {
+  if (TSkinManage* manager = ExistingSkinManager()) manager->MarkMenuBarDropDowns();
+}
 
 void AssignSystemMenuFont(TFont& font) {
   NONCLIENTMETRICSW metrics{};

@@ -12,6 +12,7 @@
 namespace hm {
 
 class TCanvas;
+class TDataSkinObject;
 class TFont;
 class TMenu;
 class TMenuItem;
@@ -26,6 +27,11 @@ struct TMenuItemSkin {
 
 // The system's menu font.
 void AssignSystemMenuFont(TFont& font);
+
+// The skin's [MenuItem] image, null when the skin has none.
+const TDataSkinObject* MenuItemSkin(const TSkinData& data);
+// The menus the skin manager skins now are drop-downs of a menu bar.
+void MarkDropDowns();
 
 // The width grows by the skin item image's left margin and by room for
 // the glyph column: 35 without image list, 12 with one.

@@ -27,7 +27,7 @@ struct TMenuTracking {
   POINT last{};
   bool first_seen = false;
   bool switching = false;
-  HHOOK hook = nullptr;
+  UniqueHook hook;
   // Items given the owner-drawn type for this tracking, to be given back.
   std::vector<std::pair<HMENU, UINT>> owner_drawn;
   std::vector<std::pair<UINT, std::string>> texts;
@@ -38,14 +38,15 @@ namespace {
 TMenuTracking g_track;
 constexpr int kNativeTextLength = 80;
 
-std::string NativeText(HMENU menu, UINT position) {
+// `item` is a position or, with `by_position` false, a command.
+std::string NativeText(HMENU menu, UINT item, bool by_position = true) {
   wchar_t text[kNativeTextLength + 1] = {};
   MENUITEMINFOW info{};
   info.cbSize = sizeof info;
   info.fMask = MIIM_STRING;
   info.dwTypeData = text;
   info.cch = kNativeTextLength;
-  if (!GetMenuItemInfoW(menu, position, TRUE, &info)) return {};
+  if (!GetMenuItemInfoW(menu, item, by_position ? TRUE : FALSE, &info)) return {};
   return Narrow(text);
 }
 
@@ -101,16 +102,6 @@ bool HasAccelerator(const std::string& caption, WPARAM key) {
   return false;
 }
 
-bool IsNT4() {
-  OSVERSIONINFOW version{};
-  version.dwOSVersionInfoSize = sizeof version;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  if (!GetVersionExW(&version)) return false;
-#pragma GCC diagnostic pop
-  return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion == 4;
-}
-
 // The deepest highlighted item under the tracked drop-down: the list it is
 // in and its submenu. The menu loop keeps the highlight in the items'
 // state, which is what the arrow keys act on.
@@ -150,7 +141,7 @@ LRESULT CALLBACK MenuFilterProc(int code, WPARAM wparam, LPARAM lparam) {
       msg->wParam = VK_LEFT;
     }
   }
-  const LRESULT next = CallNextHookEx(g_track.hook, code, wparam, lparam);
+  const LRESULT next = CallNextHookEx(g_track.hook.get(), code, wparam, lparam);
   if (next || code != MSGF_MENU || !msg || !bar) return next;
   try {
     if (!g_track.first_seen) {
@@ -201,12 +192,11 @@ void InstallFilter() {
   g_track.first_seen = false;
   g_track.switching = false;
   GetCursorPos(&g_track.last);
-  g_track.hook = SetWindowsHookExW(WH_MSGFILTER, &MenuFilterProc, nullptr, GetCurrentThreadId());
+  g_track.hook.reset(SetWindowsHookExW(WH_MSGFILTER, &MenuFilterProc, nullptr, GetCurrentThreadId()));
 }
 
 void RemoveFilter() {
-  if (g_track.hook) UnhookWindowsHookEx(g_track.hook);
-  g_track.hook = nullptr;
+  g_track.hook.reset();
   g_track.index = -1;
   g_track.first_seen = false;
   g_track.bar = nullptr;
@@ -219,14 +209,12 @@ std::string TrackedItemText(HMENU tracked, UINT command) {
     if (id == command) return text;
   }
   if (!tracked) return {};
-  wchar_t text[kNativeTextLength + 1] = {};
-  MENUITEMINFOW info{};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_STRING;
-  info.dwTypeData = text;
-  info.cch = kNativeTextLength;
-  if (!GetMenuItemInfoW(tracked, command, FALSE, &info)) return {};
-  return Narrow(text);
+  return NativeText(tracked, command, false);
+}
+
+bool IsNT4Platform() {
+  const DWORD version = GetVersion();
+  return !(version & 0x80000000u) && LOBYTE(LOWORD(version)) == 4;
 }
 
 int TWinSkinMenu::CurrentIndex() { return g_track.index; }
@@ -287,6 +275,16 @@ void TWinSkinMenu::DetachNative() {
   if (GetMenu(form_.Handle())) SetMenu(form_.Handle(), nullptr);
 }
 
+void TWinSkinMenu::ItemsFromFramework(TMainMenu& menu) {
+  TMenuItem& root = *menu.Items();
+  for (int i = 0; i < root.Count(); ++i) {
+    auto button = std::make_unique<TMenuBtn>(form_, *this, i);
+    FillFromItem(*button, *root.Items(i));
+    items_.push_back(std::move(button));
+  }
+  DetachNative();
+}
+
 void TWinSkinMenu::BuildFromForm() {
   if (HMENU menu = GetMenu(form_.Handle())) native_menu_ = menu;
   if (!native_menu_) return;
@@ -299,13 +297,7 @@ void TWinSkinMenu::BuildFromForm() {
   if (!menu) return;
   form_.SetHotObject(nullptr);
   items_.clear();
-  TMenuItem& root = *menu->Items();
-  for (int i = 0; i < root.Count(); ++i) {
-    auto button = std::make_unique<TMenuBtn>(form_, *this, i);
-    FillFromItem(*button, *root.Items(i));
-    items_.push_back(std::move(button));
-  }
-  DetachNative();
+  ItemsFromFramework(*menu);
 }
 
 void TWinSkinMenu::RebuildFromForm() {
@@ -320,13 +312,7 @@ void TWinSkinMenu::RebuildFromForm() {
   items_.clear();
   TMainMenu* menu = Menu();
   if (!menu || menu->Items()->Count() == 0) return;
-  TMenuItem& root = *menu->Items();
-  for (int i = 0; i < root.Count(); ++i) {
-    auto button = std::make_unique<TMenuBtn>(form_, *this, i);
-    FillFromItem(*button, *root.Items(i));
-    items_.push_back(std::move(button));
-  }
-  DetachNative();
+  ItemsFromFramework(*menu);
 }
 
 void TWinSkinMenu::RebuildFromNative(HMENU menu) {
@@ -478,7 +464,7 @@ void TWinSkinMenu::OpenItem(TMenuBtn& item) {
   RECT window_rect{};
   GetWindowRect(window, &window_rect);
   const POINT at{item.Rect.left + window_rect.left, item.Rect.bottom + window_rect.top};
-  if (!IsNT4()) MakeOwnerDrawn(sub, 0);
+  if (!IsNT4Platform()) MakeOwnerDrawn(sub, 0);
   form_.SetMenuTracking(true);
   if (TSkinManage* manager = ExistingSkinManager()) manager->SetMenuBarDropDown(true);
   form_.SetTrackedPopup(sub);

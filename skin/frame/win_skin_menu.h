@@ -47,6 +47,8 @@ class TMenuBtn : public TNCObject {
 // 80 characters): read before the items became owner-drawn, as the system
 // may answer no text for an owner-drawn item.
 std::string TrackedItemText(HMENU tracked, UINT command);
+// Windows NT 4, where some menus keep the system's drawing.
+bool IsNT4Platform();
 
 class TWinSkinMenu {
  public:
@@ -91,6 +93,8 @@ class TWinSkinMenu {
   friend struct TMenuTracking;
   void FillFromItem(TMenuBtn& button, TMenuItem& item);
   void DetachNative();
+  // A button for each top item of `menu`; the window's native menu goes.
+  void ItemsFromFramework(TMainMenu& menu);
   // The caption of an item into the bar's bitmap (or window) in rect.
   void DrawCaption(HDC dc, const TMenuBtn& item, const RECT& rect);
   bool RightToLeft() const;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "framework/ui/platform/handles.h"
 #include "framework/ui/platform/rect.h"
 #include "skin/controls/skin_drawing.h"
 #include "skin/core/skin_manage.h"
@@ -126,7 +127,8 @@ bool TWinSkinPopMenu::RingInClient() const {
 }
 
 void TWinSkinPopMenu::DrawRing() {
-  HDC dc = GetWindowDC(handle_);
+  WindowDC window_dc(handle_, true);
+  HDC dc = window_dc.get();
   if (!dc) return;
   const int w = background_.Width();
   const int h = background_.Height();
@@ -136,7 +138,6 @@ void TWinSkinPopMenu::DrawRing() {
   BitBlt(dc, 0, h - r, w, r, source, 0, h - r, SRCCOPY);
   BitBlt(dc, 0, r, r, h - 2 * r, source, 0, r, SRCCOPY);
   BitBlt(dc, w - r, r, r, h - 2 * r, source, w - r, r, SRCCOPY);
-  ReleaseDC(handle_, dc);
 }
 
 void TWinSkinPopMenu::Print(TMessage& message) {
@@ -153,16 +154,15 @@ void TWinSkinPopMenu::Print(TMessage& message) {
   BitBlt(target, 0, 0, w, h, background_.Canvas().Handle(), 0, 0, SRCCOPY);
   const int old_mode = SetBkMode(target, TRANSPARENT);
   // The target's own clipping comes back afterwards (none is a null region).
-  HRGN saved = CreateRectRgn(0, 0, 0, 0);
-  const bool had_clip = saved && GetClipRgn(target, saved) == 1;
+  const UniqueGdi<HRGN> saved(CreateRectRgn(0, 0, 0, 0));
+  const bool had_clip = saved && GetClipRgn(target, saved.get()) == 1;
   IntersectClipRect(target, kMenuRing, kMenuRing, w - kMenuRing, h - kMenuRing);
   try {
     subclass_.CallPrevious(message);
   } catch (...) {
     message.Result = 0;
   }
-  SelectClipRgn(target, had_clip ? saved : nullptr);
-  if (saved) DeleteObject(saved);
+  SelectClipRgn(target, had_clip ? saved.get() : nullptr);
   SetBkMode(target, old_mode);
 }
 

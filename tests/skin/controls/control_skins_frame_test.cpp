@@ -59,34 +59,38 @@ struct BoxSeen {
 BoxSeen seen;
 FrameMadeSkinsTest* running = nullptr;
 
+// A timer's procedure, not a lambda: a 32-bit build needs the stdcall
+// convention, which a lambda's conversion does not give.
+void CALLBACK ReadTheBoxAndAnswerNo(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  HWND box = FindWindowW(L"#32770", L"三个按钮");
+  TWinSkinForm* frame = running->FrameOf(box);
+  HWND no = nullptr;
+  if (frame) {
+    for (TSkinControl* skin : frame->ControlSkins().Items()) {
+      auto* button = dynamic_cast<TSkinButton*>(skin);
+      if (!button || GetParent(button->Handle()) != box) continue;
+      ++seen.buttons;
+      InvalidateRect(button->Handle(), nullptr, TRUE);
+      UpdateWindow(button->Handle());
+      seen.painted += button->LastFace() != 0;
+      seen.captions.push_back(button->Caption());
+      if (GetDlgCtrlID(button->Handle()) == IDNO) no = button->Handle();
+    }
+  }
+  if (!no) {
+    PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+    return;
+  }
+  SendMessageW(no, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+  SendMessageW(no, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+}
+
 TEST_F(FrameMadeSkinsTest, AMessageBoxsButtonsAreSkinnedAndClickedThroughTheSkin) {
   Start();
   running = this;
   seen = {};
-  const UINT_PTR timer = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    HWND box = FindWindowW(L"#32770", L"三个按钮");
-    TWinSkinForm* frame = running->FrameOf(box);
-    HWND no = nullptr;
-    if (frame) {
-      for (TSkinControl* skin : frame->ControlSkins().Items()) {
-        auto* button = dynamic_cast<TSkinButton*>(skin);
-        if (!button || GetParent(button->Handle()) != box) continue;
-        ++seen.buttons;
-        InvalidateRect(button->Handle(), nullptr, TRUE);
-        UpdateWindow(button->Handle());
-        seen.painted += button->LastFace() != 0;
-        seen.captions.push_back(button->Caption());
-        if (GetDlgCtrlID(button->Handle()) == IDNO) no = button->Handle();
-      }
-    }
-    if (!no) {
-      PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
-      return;
-    }
-    SendMessageW(no, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
-    SendMessageW(no, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
-  });
+  const UINT_PTR timer = SetTimer(nullptr, 0, 300, &ReadTheBoxAndAnswerNo);
   ASSERT_NE(timer, 0u);
   const int answer = MessageBoxW(form->Handle(), L"保存修改吗？", L"三个按钮", MB_YESNOCANCEL | MB_ICONQUESTION);
   EXPECT_EQ(seen.buttons, 3);

@@ -29,6 +29,18 @@ bool OwnerDrawn(HMENU menu, UINT position) {
   return GetMenuItemInfoW(menu, position, TRUE, &info) && (info.fType & MFT_OWNERDRAW);
 }
 
+// Adds the bar item the tracking is at to `path` once it moved on from the
+// last one there; false while no drop-down of the bar is open or it did not
+// move. `windows` are the menu windows then.
+bool MovedOn(std::vector<int>& path, std::vector<HWND>& windows) {
+  windows = MenuWindows();
+  if (windows.empty() || !TWinSkinMenu::HookInstalled()) return false;
+  const int index = TWinSkinMenu::CurrentIndex();
+  if (!path.empty() && path.back() == index) return false;
+  path.push_back(index);
+  return true;
+}
+
 TEST_F(MenuBarTest, TheBarTakesTheNativeMenuKeepsTheClientAndGivesTheMenuBack) {
   auto* form = ShowForm<TForm>();
   menus = BuildMenus(*form);
@@ -226,11 +238,8 @@ TEST_F(MenuBarTest, ArrowKeysMoveAlongTheBarAndWrapAround) {
   std::vector<int> path;
   int stage = 0;
   const bool ended = DriveMenus([&] { Press(h, Item(0)); }, [&] {
-    const auto windows = MenuWindows();
-    if (windows.empty() || !TWinSkinMenu::HookInstalled()) return false;
-    const int index = TWinSkinMenu::CurrentIndex();
-    if (!path.empty() && path.back() == index) return false;
-    path.push_back(index);
+    std::vector<HWND> windows;
+    if (!MovedOn(path, windows)) return false;
     if (stage == 0) PostMessageW(windows.front(), WM_KEYDOWN, VK_LEFT, 0);
     if (stage == 1) PostMessageW(windows.front(), WM_KEYDOWN, VK_RIGHT, 0);
     return ++stage == 3;
@@ -249,11 +258,8 @@ TEST_F(MenuBarTest, OnARightToLeftMenuTheArrowsAreSwapped) {
   SendMessageW(h, WM_SKINFRAMEPAINT, 0, 0);
   std::vector<int> path;
   const bool ended = DriveMenus([&] { Press(h, Item(0)); }, [&] {
-    const auto windows = MenuWindows();
-    if (windows.empty() || !TWinSkinMenu::HookInstalled()) return false;
-    const int index = TWinSkinMenu::CurrentIndex();
-    if (!path.empty() && path.back() == index) return false;
-    path.push_back(index);
+    std::vector<HWND> windows;
+    if (!MovedOn(path, windows)) return false;
     if (path.size() == 1) PostMessageW(windows.front(), WM_KEYDOWN, VK_LEFT, 0);
     return path.size() == 2;
   });
@@ -308,11 +314,8 @@ TEST_F(MenuBarTest, TheMouseOverAnotherItemSwitchesToItsDropDown) {
   const RECT window = WindowRectOf(h);
   std::vector<int> path;
   const bool ended = DriveMenus([&] { Press(h, Item(0)); }, [&] {
-    const auto windows = MenuWindows();
-    if (windows.empty() || !TWinSkinMenu::HookInstalled()) return false;
-    const int index = TWinSkinMenu::CurrentIndex();
-    if (!path.empty() && path.back() == index) return false;
-    path.push_back(index);
+    std::vector<HWND> windows;
+    if (!MovedOn(path, windows)) return false;
     if (path.size() == 1) {
       const TMenuBtn& target = Item(2);
       const POINT at{window.left + (target.Rect.left + target.Rect.right) / 2,
