@@ -21,6 +21,13 @@ class TDataSkinObject;
 // Pixels of this colour in skin images are see-through.
 constexpr TColor kSkinKeyColour = static_cast<TColor>(0xFF00FF);
 
+// The layouts' rectangles at the Win32 calls, and back.
+inline RECT ToRect(const TPieceRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+inline TPieceRect ToPiece(const RECT& r) {
+  return TPieceRect{static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.right),
+                    static_cast<int>(r.bottom)};
+}
+
 struct TSkinMargins {
   int left = 0;
   int top = 0;

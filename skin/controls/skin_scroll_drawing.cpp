@@ -14,8 +14,6 @@ constexpr int kMaxBar = 10000;
 // Where the mask is set (the key colour) the destination stays.
 constexpr DWORD kKeepWhereMasked = MAKEROP4(0x00AA0029, SRCCOPY);
 
-RECT ToRect(const TPieceRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
-
 }  // namespace
 
 bool HasScrollBarSkin(const TSkinData& data) {

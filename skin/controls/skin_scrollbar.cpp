@@ -5,6 +5,7 @@
 #include "framework/core/typinfo.h"
 #include "framework/ui/base/control.h"
 #include "framework/ui/platform/rect.h"
+#include "skin/controls/skin_drawing.h"
 #include "skin/controls/skin_scroll_drawing.h"
 #include "skin/core/win_skin_data.h"
 
@@ -16,7 +17,6 @@ namespace {
 
 constexpr int kFarOff = 10000;
 
-RECT ToRect(const TPieceRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 bool HasArea(const TPieceRect& r) { return r.Width() > 0 && r.Height() > 0; }
 
 // Set for the length of one scroll message.

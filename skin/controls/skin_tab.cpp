@@ -23,11 +23,6 @@ namespace {
 constexpr TSkinMargins kBorderMargins{4, 5, 4, 4};
 constexpr int kMaxTabText = 80;
 
-RECT ToRect(const TPieceRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
-TPieceRect ToPiece(const RECT& r) {
-  return TPieceRect{static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.right),
-                    static_cast<int>(r.bottom)};
-}
 
 TTabSide SideOfWindow(HWND window) {
   const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));

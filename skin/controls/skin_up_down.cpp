@@ -14,12 +14,6 @@ namespace hm {
 
 HM_PUBLISH(TSkinUpDown) {}
 
-namespace {
-
-RECT ToRect(const TPieceRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
-
-}  // namespace
-
 TSkinUpDown::TSkinUpDown(TComponent* owner) : TSkinControl(owner) {}
 
 bool TSkinUpDown::BeforeMessage(TMessage& m) {

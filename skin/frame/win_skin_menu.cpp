@@ -1,10 +1,10 @@
 #include "skin/frame/win_skin_menu.h"
 
 #include <algorithm>
-#include <cwctype>
 
 #include "framework/core/text.h"
 #include "framework/core/typinfo.h"
+#include "framework/ui/base/accelerator.h"
 #include "framework/ui/forms/form.h"
 #include "framework/ui/graphics/canvas.h"
 #include "framework/ui/graphics/colors.h"
@@ -85,21 +85,6 @@ void GiveBackOwnerDrawn() {
   }
   g_track.owner_drawn.clear();
   g_track.texts.clear();
-}
-
-// The character after the first single "&" of a caption matches `key`
-// (case-insensitive; "&&" is a literal ampersand).
-bool HasAccelerator(const std::string& caption, WPARAM key) {
-  const std::wstring text = Widen(caption);
-  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-    if (text[i] != L'&') continue;
-    if (text[i + 1] == L'&') {
-      ++i;
-      continue;
-    }
-    return std::towupper(text[i + 1]) == std::towupper(static_cast<wchar_t>(key));
-  }
-  return false;
 }
 
 // The deepest highlighted item under the tracked drop-down: the list it is
@@ -360,7 +345,7 @@ TMenuBtn* TWinSkinMenu::ItemAt(POINT p) const {
 
 TMenuBtn* TWinSkinMenu::FindAccelerator(WPARAM key) const {
   for (const auto& item : items_) {
-    if (item->Enabled && HasAccelerator(item->Caption, key)) return item.get();
+    if (item->Enabled && IsAccelerator(key, item->Caption)) return item.get();
   }
   return nullptr;
 }

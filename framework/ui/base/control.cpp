@@ -1,6 +1,6 @@
 #include "framework/ui/base/control.h"
+#include "framework/ui/base/accelerator.h"
 
-#include <cwctype>
 
 #include "framework/core/text.h"
 #include "framework/core/typinfo.h"
@@ -180,18 +180,7 @@ void TControl::Loaded() {
 
 void TControl::Click() { OnClick(this); }
 
-bool TControl::IsAccel(WPARAM character, const std::string& caption) {
-  const std::u16string text = Utf8ToUtf16(caption);
-  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-    if (text[i] != u'&') continue;
-    if (text[i + 1] == u'&') {  // "&&" is a literal ampersand
-      ++i;
-      continue;
-    }
-    return std::towupper(static_cast<wchar_t>(text[i + 1])) == std::towupper(static_cast<wchar_t>(character));
-  }
-  return false;
-}
+bool TControl::IsAccel(WPARAM character, const std::string& caption) { return IsAccelerator(character, caption); }
 
 void TControl::WndProc(TMessage& message) {
   switch (message.Msg) {

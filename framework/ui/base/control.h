@@ -119,7 +119,7 @@ class TControl : public TComponent {
 
  protected:
   virtual void Click();
-  // The text with the "&" marks removed and the accelerator character, or 0.
+  // Whether the character is the caption's accelerator (IsAccelerator).
   static bool IsAccel(WPARAM character, const std::string& caption);
 
   // Notifications, named after their message.

@@ -128,9 +128,13 @@ TEST_F(FrameTest, TheMainWindowShowsIconCentredCaptionOnItsPlateAndCloseButtonIn
   const TBitmap& plate = data.Title().Bitmap;
   for (int y = 3; y < 22; ++y) {
     const COLORREF want = BitmapPixel(plate, 6, y);
-    if (want != kMagenta) EXPECT_EQ(WindowPixel(h, text.left + 6, y), want) << "left cap row " << y;
+    if (want != kMagenta) {
+      EXPECT_EQ(WindowPixel(h, text.left + 6, y), want) << "left cap row " << y;
+    }
     const COLORREF want_right = BitmapPixel(plate, plate.Width() - 6, y);
-    if (want_right != kMagenta) EXPECT_EQ(WindowPixel(h, text.right - 6, y), want_right) << "right cap row " << y;
+    if (want_right != kMagenta) {
+      EXPECT_EQ(WindowPixel(h, text.right - 6, y), want_right) << "right cap row " << y;
+    }
   }
   int ink = 0;
   const COLORREF text_colour = ColorToRGB(data.Colours().TitleTextActiveColor);
