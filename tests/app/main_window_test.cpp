@@ -12,6 +12,8 @@
 #include "framework/ui/forms/application.h"
 #include "framework/ui/forms/message_box.h"
 #include "framework/ui/platform/win32.h"
+
+#include <commctrl.h>
 #include "skin/core/control_skin_choice.h"
 #include "tests/framework/ui/ui_test_util.h"
 
@@ -230,6 +232,30 @@ TEST_F(LookupTest, AltAcceleratorsReachOnlyTheVisiblePage) {
   test::PressAlt(L's');
   ASSERT_EQ(boxes_.Boxes().size(), 1u);
   EXPECT_EQ(boxes_.Boxes()[0].text, "身份证号码必须输入6位以上!");
+}
+
+// A click on a tab, as the mouse gives it, at the middle of the tab.
+void ClickTab(TPageControl& tabs, int index) {
+  RECT r{};
+  ASSERT_TRUE(SendMessageW(tabs.Handle(), TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r)));
+  const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  PostMessageW(tabs.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(tabs.Handle(), WM_LBUTTONUP, 0, at);
+  Pump();
+}
+
+TEST_F(LookupTest, TabsStayClickableAfterTheArrowKeysTurnedThePage) {
+  TPageControl& tabs = *form_->PageControl1;
+  tabs.SetFocus();
+  test::PressKey(VK_RIGHT);
+  ASSERT_EQ(tabs.ActivePage(), form_->TabSheet2);
+  ClickTab(tabs, 0);
+  EXPECT_EQ(tabs.ActivePage(), form_->TabSheet1) << "the first tab answers its click";
+  test::PressKey(VK_RIGHT);
+  test::PressKey(VK_RIGHT);
+  ASSERT_EQ(tabs.ActivePage(), form_->TabSheet3);
+  ClickTab(tabs, 1);
+  EXPECT_EQ(tabs.ActivePage(), form_->TabSheet2);
 }
 
 TEST_F(LookupTest, StartsOnTheFirstPageWithOnlyTheComboText) {

@@ -249,6 +249,7 @@ void TPageControl::SetActivePage(TTabSheet* page) {
 void TPageControl::ShowActivePage(TTabSheet* previous) {
   if (active_page_) active_page_->SetVisible(true);
   if (HandleAllocated()) SendMessageW(Handle(), TCM_SETCURSEL, active_page_ ? active_page_->TabIndex() : -1, 0);
+  SyncPressedTabs();
   const HWND focus = GetFocus();
   if (previous && previous->HandleAllocated() && focus && IsChild(previous->Handle(), focus)) {
     if (active_page_ && active_page_->HandleAllocated()) active_page_->SelectNext(nullptr, true, true);
@@ -256,6 +257,23 @@ void TPageControl::ShowActivePage(TTabSheet* previous) {
   }
   for (TTabSheet* page : pages_) {
     if (page != active_page_) page->SetVisible(false);
+  }
+}
+
+// Wine's tab control moves the selection by the arrow keys without moving
+// the pressed mark, and while another tab than the selected one carries it,
+// a click on a tab selects nothing; so the mark follows the selection here.
+void TPageControl::SyncPressedTabs() {
+  if (!HandleAllocated()) return;
+  const HWND h = Handle();
+  const int selected = static_cast<int>(SendMessageW(h, TCM_GETCURSEL, 0, 0));
+  const int count = static_cast<int>(SendMessageW(h, TCM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    TCITEMW item{};
+    item.mask = TCIF_STATE;
+    item.dwStateMask = TCIS_BUTTONPRESSED;
+    item.dwState = i == selected ? TCIS_BUTTONPRESSED : 0;
+    SendMessageW(h, TCM_SETITEMW, i, reinterpret_cast<LPARAM>(&item));
   }
 }
 
@@ -337,6 +355,7 @@ void TPageControl::CNNotify(TMessage& message) {
       return;
     }
     case TCN_SELCHANGE: {
+      SyncPressedTabs();
       const int tab = static_cast<int>(SendMessageW(Handle(), TCM_GETCURSEL, 0, 0));
       for (TTabSheet* page : pages_) {
         if (page->TabIndex() == tab) {

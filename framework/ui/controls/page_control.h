@@ -102,6 +102,8 @@ class TPageControl : public TWinControl {
   void UpdateTabs();
   void UpdateTab(TTabSheet& page);
   void ShowActivePage(TTabSheet* previous);
+  // Marks only the selected tab as pressed.
+  void SyncPressedTabs();
 
   std::vector<TTabSheet*> pages_;  // not owned: the form owns the pages
   TTabSheet* active_page_ = nullptr;
