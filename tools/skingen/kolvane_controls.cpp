@@ -66,9 +66,13 @@ TImage ArrowFrame(const TLook& look, const TGlyph& glyph, const char* plate, con
   return f;
 }
 
+// The thumb runs to both ends of its frame (the arrows keep their own
+// one-pixel track border), so each cap is exactly the 4-pixel corner and
+// the shortest thumb, 8 pixels, keeps both caps and loses only the flat
+// middle.
 TImage ThumbFrame(const TLook& look, const TFace& face) {
   TImage f(20, 16, look.Colour("track"));
-  const TBox box{1, 3, 18, 10};
+  const TBox box{0, 3, 20, 10};
   DrawFace(f, look, box, 4, face);
   CutOutsideRoundBox(f, box, 4);
   return f;

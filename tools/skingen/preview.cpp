@@ -169,7 +169,7 @@ class TMock {
     bar.Paste(NinePart(FrameOf(Img("kol_scrolltrack.bmp"), 4, 1, false), 16, len - 32, 0, 0, 0, 0, false), 0, 16);
     bar.Paste(FrameOf(Img("kol_arrows.bmp"), 23, 9, false), 0, 0, true);
     bar.Paste(FrameOf(Img("kol_arrows.bmp"), 23, pressedDown ? 14 : 13, false), 0, len - 16, true);
-    bar.Paste(NinePart(FrameOf(Img("kol_vthumb.bmp"), 3, 1, false), 16, thumbLen, 0, 5, 0, 5, false), 0, 16 + thumbPos, true);
+    bar.Paste(NinePart(FrameOf(Img("kol_vthumb.bmp"), 3, 1, false), 16, thumbLen, 0, 4, 0, 4, false), 0, 16 + thumbPos, true);
     out.image.Paste(bar, x, y);
   }
 
@@ -178,7 +178,7 @@ class TMock {
     bar.Paste(NinePart(FrameOf(Img("kol_scrolltrack.bmp"), 4, 1, false), len - 32, 16, 0, 0, 0, 0, false), 16, 0);
     bar.Paste(FrameOf(Img("kol_arrows.bmp"), 23, 1, false), 0, 0, true);
     bar.Paste(FrameOf(Img("kol_arrows.bmp"), 23, 5, false), len - 16, 0, true);
-    bar.Paste(NinePart(FrameOf(Img("kol_hthumb.bmp"), 3, thumbPressed ? 2 : 1, false), thumbLen, 16, 5, 0, 5, 0, false),
+    bar.Paste(NinePart(FrameOf(Img("kol_hthumb.bmp"), 3, thumbPressed ? 2 : 1, false), thumbLen, 16, 4, 0, 4, 0, false),
               16 + thumbPos, 0, true);
     out.image.Paste(bar, x, y);
   }

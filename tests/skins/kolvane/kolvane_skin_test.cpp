@@ -235,6 +235,42 @@ TEST_F(KolvaneSkin, IniHoldsTheValuesOfTheEmbeddedSkin) {
     EXPECT_EQ(ini_.FindSection(s), -1) << s;
 }
 
+// The painter's shortest thumb is 8 pixels, and the nine-part cut drops both
+// caps of a thumb shorter than the two together; the middle is stretched over
+// long thumbs, so it must not hold any part of a rounded end.
+TEST_F(KolvaneSkin, ThumbCapsFitTheShortestThumbAndTheMiddleIsFlat) {
+  struct TThumb {
+    const char* section;
+    const char* first;
+    const char* second;
+    bool vertical;
+  };
+  for (const TThumb t : {TThumb{"HorzScrollThumb", "LeftWidth", "RightWidth", false},
+                         TThumb{"VertScrollThumb", "TopHeight", "BottomHeight", true}}) {
+    SCOPED_TRACE(t.section);
+    const int a = Int(t.section, t.first), b = Int(t.section, t.second);
+    EXPECT_GE(a, 3);
+    EXPECT_GE(b, 3);
+    EXPECT_LE(a + b, 8);
+    const std::vector<std::uint8_t>& bmp = Member(Str(t.section, "Image"));
+    const TBmpInfo i = Info(bmp);
+    const int frames = Int(t.section, "FrameCount");
+    ASSERT_GT(frames, 0);
+    const int fw = i.width / frames;
+    const int length = t.vertical ? i.height : fw, across = t.vertical ? fw : i.height;
+    ASSERT_GT(length, a + b);
+    for (int f = 0; f < frames; ++f) {
+      // (along, across) inside frame f
+      auto at = [&](int u, int v) { return t.vertical ? Pixel(bmp, f * fw + v, u) : Pixel(bmp, f * fw + u, v); };
+      // The thumb reaches both ends, so the 8-pixel thumb is 8 pixels of thumb.
+      EXPECT_NE(at(0, across / 2), kMagenta) << "frame " << f + 1;
+      EXPECT_NE(at(length - 1, across / 2), kMagenta) << "frame " << f + 1;
+      for (int u = a; u < length - b; ++u)
+        for (int v = 0; v < across; ++v) ASSERT_EQ(at(u, v), at(a, v)) << "frame " << f + 1 << " at " << u << "," << v;
+    }
+  }
+}
+
 TEST_F(KolvaneSkin, CaptionButtonSections) {
   struct TButton {
     const char* section;
