@@ -6,26 +6,15 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "app/Main.h"
-#include "app/program.h"
-#include "framework/ui/forms/application.h"
 #include "framework/ui/graphics/colors.h"
-#include "framework/ui/platform/handles.h"
 #include "skin/controls/skin_tab.h"
-#include "skin/core/skin_messages.h"
+#include "tests/app/skinned_main_window.h"
 #include "skin/core/win_skin_data.h"
-#include "skin/frame/skin_engine.h"
-#include "tests/framework/ui/ui_test_util.h"
 
 namespace hm {
 namespace {
 
 using test::Pump;
-
-COLORREF ScreenPixel(HWND window, int x, int y) {
-  WindowDC dc(window, true);
-  return GetPixel(dc.get(), x, y);
-}
 
 // A pixel of a skin image, read from its rows (blue, green, red).
 COLORREF ImagePixel(const TBitmap& image, int x, int y) {
@@ -33,25 +22,9 @@ COLORREF ImagePixel(const TBitmap& image, int x, int y) {
   return RGB(p[2], p[1], p[0]);
 }
 
-class MainWindowSkinTest : public ::testing::Test {
+class MainWindowSkinTest : public test::SkinnedMainWindowTest {
  protected:
-  static void SetUpTestSuite() {
-    Application().Initialize();
-    Application().SetTitle(kApplicationTitle);
-    InstallSkinEngine();
-  }
-  void SetUp() override {
-    form_ = MakeForm<TFrmMain>();
-    form_->Show();
-    for (int i = 0; i < 40 && SendMessageW(form_->Handle(), WM_SKINQUERY, 0, 0) != 1; ++i) Pump();
-    Pump(10);
-  }
-  TSkinTab* TabSkin() {
-    TPageControl& pages = *form_->PageControl1;
-    for (int i = 0; i < pages.ComponentCount(); ++i)
-      if (auto* skin = dynamic_cast<TSkinTab*>(pages.Components(i))) return skin;
-    return nullptr;
-  }
+  TSkinTab* TabSkin() { return test::SkinOf<TSkinTab>(*form_->PageControl1); }
   // A click on the tab as the user gives it.
   void ClickTab(int index) {
     HWND h = form_->PageControl1->Handle();
@@ -63,8 +36,6 @@ class MainWindowSkinTest : public ::testing::Test {
     Pump(10);
   }
   COLORREF Face() const { return ColorToRGB(form_->SkinData1->Colours().ButtonFaceColor); }
-
-  Owned<TFrmMain> form_;
 };
 
 TEST_F(MainWindowSkinTest, ThePageControlShowsTheSkinsStripAndBorderAndThePanelsItsFaceColour) {
@@ -86,15 +57,15 @@ TEST_F(MainWindowSkinTest, ThePageControlShowsTheSkinsStripAndBorderAndThePanels
       // The top edge's middle, one row down the strip: the frame's column 20, row 2.
       const int frame_w = tabs->Bitmap.Width() / kTabFrameCount;
       const COLORREF expected = ImagePixel(tabs->Bitmap, (tab.frame - 1) * frame_w + frame_w / 2, 2);
-      EXPECT_EQ(ScreenPixel(h, (tab.rect.left + tab.rect.right) / 2, tab.rect.top + 1 + 2),
+      EXPECT_EQ(test::WindowPixel(h, (tab.rect.left + tab.rect.right) / 2, tab.rect.top + 1 + 2),
                 expected == 0xFF00FF ? Face() : expected)
           << page << " " << i;
     }
     // The page border's left side: the border image's first two columns.
     const TPieceRect border = skin->LastPage();
     const int y = (border.top + border.bottom) / 2;
-    EXPECT_EQ(ScreenPixel(h, border.left, y), ImagePixel(tabs->SecondBitmap, 0, 8)) << page;
-    EXPECT_EQ(ScreenPixel(h, border.left + 1, y), ImagePixel(tabs->SecondBitmap, 1, 8)) << page;
+    EXPECT_EQ(test::WindowPixel(h, border.left, y), ImagePixel(tabs->SecondBitmap, 0, 8)) << page;
+    EXPECT_EQ(test::WindowPixel(h, border.left + 1, y), ImagePixel(tabs->SecondBitmap, 1, 8)) << page;
   }
 
   // Both white panels take the face colour; a spot below the memo shows it.
@@ -102,9 +73,9 @@ TEST_F(MainWindowSkinTest, ThePageControlShowsTheSkinsStripAndBorderAndThePanels
     EXPECT_EQ(ColorToRGB(panel->Color()), Face()) << panel->Name();
   }
   ClickTab(1);
-  EXPECT_EQ(ScreenPixel(form_->Panel2->Handle(), 8, 272), Face());
+  EXPECT_EQ(test::WindowPixel(form_->Panel2->Handle(), 8, 272), Face());
   ClickTab(2);
-  EXPECT_EQ(ScreenPixel(form_->Panel3->Handle(), 8, 272), Face());
+  EXPECT_EQ(test::WindowPixel(form_->Panel3->Handle(), 8, 272), Face());
 }
 
 }  // namespace

@@ -5,47 +5,22 @@
 
 #include <vector>
 
-#include "app/Main.h"
-#include "app/program.h"
-#include "framework/ui/forms/application.h"
 #include "framework/ui/graphics/colors.h"
-#include "framework/ui/platform/handles.h"
 #include "framework/ui/platform/win32.h"
 #include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_scroll_drawing.h"
 #include "skin/controls/skin_scrollbar.h"
-#include "skin/frame/skin_engine.h"
-#include "tests/framework/ui/ui_test_util.h"
+#include "tests/app/skinned_main_window.h"
 
 namespace hm {
 namespace {
 
 using test::Pump;
+using test::SkinOf;
+using test::WindowPixel;
 
-template <class Skin>
-Skin* SkinOf(TComponent& control) {
-  for (int i = 0; i < control.ComponentCount(); ++i)
-    if (auto* skin = dynamic_cast<Skin*>(control.Components(i))) return skin;
-  return nullptr;
-}
-
-COLORREF WindowPixel(HWND window, int x, int y) {
-  WindowDC dc(window, true);
-  return GetPixel(dc.get(), x, y);
-}
-
-class SkinnedWindowTest : public ::testing::Test {
+class SkinnedWindowTest : public test::SkinnedMainWindowTest {
  protected:
-  static void SetUpTestSuite() {
-    Application().Initialize();
-    Application().SetTitle(kApplicationTitle);
-    InstallSkinEngine();
-  }
-  void SetUp() override {
-    form_ = MakeForm<TFrmMain>();
-    form_->Show();
-    Pump(20);
-  }
   void ShowPage(TTabSheet& page) {
     form_->PageControl1->SetActivePage(&page);
     Pump();
@@ -70,8 +45,6 @@ class SkinnedWindowTest : public ::testing::Test {
         differ += GetPixel(dc.get(), bar.left + x, bar.top + y) != GetPixel(expected.Canvas().Handle(), x, y);
     return differ;
   }
-
-  Owned<TFrmMain> form_;
 };
 
 TEST_F(SkinnedWindowTest, TheThreeSearchEditsHaveTheSkinnedBorder) {
