@@ -100,8 +100,12 @@ void TWinSkinForm::RestoreMenuItem(TMenuItem& parent) {
 
 // ---- The menu bar
 
+void TWinSkinForm::TMenuBarDeleter::operator()(TWinSkinMenu* bar) const noexcept {
+  std::default_delete<TWinSkinMenu>()(bar);
+}
+
 void TWinSkinForm::CreateMenuBar() {
-  menu_bar_ = std::make_unique<TWinSkinMenu>(*this, *skin_data_);
+  menu_bar_.reset(std::make_unique<TWinSkinMenu>(*this, *skin_data_).release());
   menu_bar_height_ = GetSystemMetrics(SM_CYMENU);
   menu_bar_->BuildFromForm();
 }

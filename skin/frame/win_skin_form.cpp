@@ -14,7 +14,6 @@
 #include "skin/core/skin_manage.h"
 #include "skin/core/win_skin_data.h"
 #include "skin/frame/nc_objects.h"
-#include "skin/frame/win_skin_menu.h"
 
 namespace hm {
 

@@ -285,7 +285,12 @@ class TWinSkinForm : public TComponent, public ISkinFrame, public IControlSkinHo
   int right_buttons_left_ = 0;
   TNCObject* hot_object_ = nullptr;
   std::vector<std::unique_ptr<TWinSysButton>> caption_buttons_;
-  std::unique_ptr<TWinSkinMenu> menu_bar_;
+  // The bar is freed in the menus' file, where its class is known: the
+  // frame's own files need not include the bar, which includes the frame.
+  struct TMenuBarDeleter {
+    void operator()(TWinSkinMenu* bar) const noexcept;
+  };
+  std::unique_ptr<TWinSkinMenu, TMenuBarDeleter> menu_bar_;
   // Items whose handlers are ours (compared, never followed, until found
   // again in a live menu).
   std::vector<const TMenuItem*> equipped_draw_;
